@@ -1,0 +1,124 @@
+#include "app/tform1.h"
+
+#include "app/aboutpage.h"
+#include "app/apperror.h"
+#include "app/errortext.h"
+#include "pages/practicepage.h"
+#include "pages/studypage.h"
+#include "selftest/testpage.h"
+#include "widgets/errorbox.h"
+#include "widgets/focusbutton.h"
+#include "widgets/jpegimage.h"
+#include "widgets/label.h"
+#include "widgets/listbox.h"
+#include "widgets/pagecontrol.h"
+#include "widgets/picklist.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QPushButton>
+
+namespace {
+
+QImage builtInLogo() {
+    QFile file(QStringLiteral(":/app/logo.jpg"));
+    return file.open(QIODevice::ReadOnly) ? decodeJpeg(file.readAll()) : QImage();
+}
+
+} // namespace
+
+TForm1::TForm1(Content content, FormServices services)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      m_content(std::move(content)), m_services(std::move(services)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Orvane 1.3 (jan-feb.2003)"));
+    setWindowIcon(QIcon(QStringLiteral(":/app/icon16.png")));
+    setFont(controls::windowFont());
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
+    setFixedSize(kClientSize);
+    move(kPosition);
+
+    PageControl1 = new PageControl(this, "PageControl1", {4, 3, 748, 422});
+    TabSheet2 = new StudyPage(this, m_content.chapters);
+    TabSheet1 = new PracticePage(this, m_content.practiceList, builtInLogo());
+    TabSheet4 = new TestPage(this, m_content.bank, m_services.seed);
+    TabSheet3 = new AboutPage(this, m_services.openUrl);
+    PageControl1->addPage(TabSheet2, QStringLiteral("Study Guide"));
+    PageControl1->addPage(TabSheet1, QStringLiteral("Practice Section"));
+    PageControl1->addPage(TabSheet4, QStringLiteral("Test Yourself"));
+    PageControl1->addPage(TabSheet3, QStringLiteral("About"));
+    PageControl1->setCurrentIndex(0);
+    PageControl1->setFocus(Qt::OtherFocusReason);
+
+    wire();
+    // The creation event: the Practice page is ready with question 1 before the first show.
+    dispatch(&TForm1::ListBox1Click);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::wire() {
+    const auto run = [this](Handler handler) { return [this, handler] { dispatch(handler); }; };
+    connect(TabSheet2->ComboBox1, &QComboBox::currentIndexChanged, this,
+            run(&TForm1::ComboBox1Change));
+    connect(TabSheet2->ComboBox1, &PickList::chosenAgain, this, run(&TForm1::ComboBox1Change));
+    connect(TabSheet1->ListBox1, &ListBox::chosen, this, run(&TForm1::ListBox1Click));
+    connect(TabSheet1->BitBtn1, &QPushButton::clicked, this, run(&TForm1::BitBtn1Click));
+    connect(TabSheet4->ComboBox2, &QComboBox::editTextChanged, this, run(&TForm1::ComboBox2Change));
+    connect(TabSheet4->Button1, &QPushButton::clicked, this, run(&TForm1::Button1Click));
+    connect(TabSheet4->Button1, &FocusButton::focusEntered, this, run(&TForm1::Button2Click));
+    connect(TabSheet4->Button2, &QPushButton::clicked, this, run(&TForm1::Button2Click));
+    connect(TabSheet4->Button3, &QPushButton::clicked, this, run(&TForm1::Button3Click));
+}
+
+void TForm1::dispatch(Handler handler) {
+    QString message;
+    try {
+        (this->*handler)();
+        return;
+    } catch (const AppError& error) {
+        message = error.message();
+    } catch (const std::exception& error) {
+        message = QString::fromLocal8Bit(error.what());
+    }
+    if (m_services.errorBox)
+        m_services.errorBox->show(errorBoxText(message));
+}
+
+bool TForm1::event(QEvent* event) {
+    const bool result = QWidget::event(event);
+    if (event->type() == QEvent::Show && !m_activated && !isActiveWindow())
+        activateWindow(); // showing a window activates it, as on any desktop
+    if (event->type() == QEvent::WindowActivate && !m_activated) {
+        m_activated = true;
+        dispatch(&TForm1::ComboBox1Change);
+    }
+    return result;
+}
+
+void TForm1::ListBox1Click() {
+    TabSheet1->ListBox1Click();
+}
+void TForm1::BitBtn1Click() {
+    TabSheet1->BitBtn1Click();
+}
+void TForm1::ComboBox1Change() {
+    TabSheet2->ComboBox1Change();
+}
+void TForm1::Button2Click() {
+    TabSheet4->Button2Click();
+}
+void TForm1::Button1Click() {
+    TabSheet4->Button1Click();
+}
+void TForm1::Button3Click() {
+    TabSheet4->Button3Click();
+}
+void TForm1::ComboBox2Change() {
+    TabSheet4->ComboBox2Change();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "content/content.h"
+#include "selftest/randomdraw.h"
+#include "widgets/zelurllabel.h"
+
+#include <QWidget>
+
+class AboutPage;
+class ErrorBox;
+class PageControl;
+class PracticePage;
+class StudyPage;
+class TestPage;
+
+// What the window is given from outside, so that tests can control it.
+struct FormServices {
+    ErrorBox* errorBox = nullptr; // not owned
+    RandomDraw::SeedSource seed;
+    UrlOpener openUrl;
+};
+
+// The main window. It builds the four pages, holds the wiring of every control event to its
+// handler, and runs each handler through one dispatch point that turns errors into the error
+// box. The handlers' logic lives with their pages.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QSize kClientSize{757, 427};
+    static constexpr QPoint kPosition{262, 221};
+
+    TForm1(Content content, FormServices services);
+    ~TForm1() override;
+
+    void ListBox1Click();
+    void BitBtn1Click();
+    void ComboBox1Change();
+    void Button2Click();
+    void Button1Click();
+    void Button3Click();
+    void ComboBox2Change();
+
+    using Handler = void (TForm1::*)();
+    // Runs a handler; an error it raises ends it there and goes to the error box.
+    void dispatch(Handler handler);
+
+    PageControl* PageControl1;
+    StudyPage* TabSheet2;
+    PracticePage* TabSheet1;
+    TestPage* TabSheet4;
+    AboutPage* TabSheet3;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void wire();
+
+    Content m_content;
+    FormServices m_services;
+    bool m_activated = false;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "content/questionbank.h"
+
+#include <QStringList>
+
+// Everything built into the program that the pages show, loaded once with the main window.
+struct Content {
+    QuestionBank bank;
+    QStringList practiceList; // item p is practice question p + 1
+    QStringList chapters;     // item c is chapter c + 1
+
+    static Content builtIn();
+};

@@ -1,0 +1,15 @@
+#include "content/textlist.h"
+
+#include "app/apperror.h"
+
+#include <QFile>
+
+QStringList loadTextList(const QString& resourcePath) {
+    QFile file(resourcePath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Cannot open the built-in list %1").arg(resourcePath));
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text.split(u'\n');
+}

@@ -1,0 +1,97 @@
+#include "pages/practicepage.h"
+
+#include "app/apperror.h"
+#include "widgets/htmlview.h"
+#include "widgets/label.h"
+#include "widgets/listbox.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, const QImage& logo)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("TabSheet1"));
+    const QFont navy = controls::verdanaTitle();
+    Label2 = new Label(this, "Label2", {2, 4, 727, 17}, QStringLiteral("Orvane: Practice Section"),
+                       controls::font(QStringLiteral("MS Sans Serif"), 13, true), Qt::red,
+                       Label::Sizing::Fixed);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2->setBackground(Qt::white);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setGeometry(5, 42, 171, 74);
+    if (!logo.isNull()) {
+        Image1->setPixmap(QPixmap::fromImage(logo));
+        Image1->resize(logo.size());
+    }
+
+    Label3 = new Label(this, "Label3", {3, 213, 726, 16}, QStringLiteral("label3"),
+                       controls::font(QStringLiteral("Trebuchet MS"), 11, true),
+                       QColor(0x00, 0x80, 0x00), Label::Sizing::WrapToWidth);
+    Label4 = new Label(this, "Label4", {2, 25, 727, 13}, QStringLiteral("Label4"),
+                       navy, QColor(0x80, 0x00, 0x00), Label::Sizing::Fixed);
+    Label5 = new Label(this, "Label5", {6, 120, 412, 12},
+                       QStringLiteral("Type in what you think is the correct answer, then click "
+                                      "the button at the bottom:"),
+                       navy, QColor(0x00, 0x00, 0x80));
+    Bevel3 = controls::bevel(this, "Bevel3", {3, 253, 726, 97});
+
+    ListBox1 = new ListBox(this, "ListBox1");
+    ListBox1->setGeometry(185, 43, 544, 72);
+    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->addItems(practiceList);
+    // Nothing is selected before the user touches the list, yet the first item is current.
+    if (ListBox1->count() > 0)
+        ListBox1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setGeometry(3, 134, 726, 73);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setTabChangesFocus(true);
+
+    BitBtn1 = new QPushButton(QStringLiteral("click here to get the correct answer"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(241, 365, 285, 21);
+    BitBtn1->setFont(controls::font(QStringLiteral("MS Sans Serif"), 11, true));
+    QPalette green = BitBtn1->palette();
+    green.setColor(QPalette::ButtonText, QColor(0x00, 0x80, 0x00));
+    BitBtn1->setPalette(green);
+    BitBtn1->setAutoDefault(false);
+
+    WebBrowser2 = new HtmlView(this, "WebBrowser2");
+    WebBrowser2->setGeometry(13, 259, 0, 57);
+
+    setTabOrder(ListBox1, Memo1);
+    setTabOrder(Memo1, BitBtn1);
+    setTabOrder(BitBtn1, WebBrowser2);
+}
+
+QString PracticePage::sectionLine(int index) {
+    // Taken as unsigned, as the list index always is; -1 never gets this far.
+    if (static_cast<unsigned>(index) >= 180u)
+        return QStringLiteral("Section II. Questions about your region (questions 181-197)");
+    return QStringLiteral("Section I. Questions about Canada (questions 1-180)");
+}
+
+void PracticePage::ListBox1Click() {
+    const int index = ListBox1->currentRow();
+    const int number = index + 1;
+    if (index < 0 || index >= ListBox1->count())
+        throw AppError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    Label3->setCaption(ListBox1->item(index)->text());
+    WebBrowser2->resize(0, WebBrowser2->height());
+    Memo1->clear();
+    WebBrowser2->Navigate(QStringLiteral("answers/%1.html").arg(number));
+    Label4->setCaption(sectionLine(index));
+}
+
+void PracticePage::BitBtn1Click() {
+    WebBrowser2->resize(713, 85);
+}

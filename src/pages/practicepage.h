@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class HtmlView;
+class Label;
+class ListBox;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The Practice Section page: the practice questions, a box for the user's own answer, and the
+// question's answer page, hidden until the user asks for it.
+class PracticePage : public QWidget {
+    Q_OBJECT
+public:
+    PracticePage(QWidget* parent, const QStringList& practiceList, const QImage& logo);
+
+    void ListBox1Click();
+    void BitBtn1Click();
+
+    static QString sectionLine(int index);
+
+    Label* Label2;
+    QLabel* Image1;
+    Label* Label3;
+    Label* Label4;
+    Label* Label5;
+    QFrame* Bevel3;
+    ListBox* ListBox1;
+    QPlainTextEdit* Memo1;
+    QPushButton* BitBtn1;
+    HtmlView* WebBrowser2;
+};

@@ -1,0 +1,24 @@
+#include "pages/studypage.h"
+
+#include "widgets/htmlview.h"
+#include "widgets/label.h"
+#include "widgets/picklist.h"
+
+StudyPage::StudyPage(QWidget* parent, const QStringList& chapters) : QWidget(parent) {
+    setObjectName(QStringLiteral("TabSheet2"));
+    Label6 = new Label(this, "Label6", {5, 4, 727, 17}, QStringLiteral("Orvane - Study Guide"),
+                       controls::font(QStringLiteral("MS Sans Serif"), 13, true), Qt::red,
+                       Label::Sizing::Fixed);
+    Label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label6->setBackground(Qt::white);
+    WebBrowser1 = new HtmlView(this, "WebBrowser1");
+    WebBrowser1->setGeometry(7, 56, 729, 329);
+    ComboBox1 = new PickList(this, "ComboBox1", {7, 28, 401, 22});
+    ComboBox1->addItems(chapters);
+    ComboBox1->setCurrentIndex(0);
+}
+
+void StudyPage::ComboBox1Change() {
+    const int chapter = ComboBox1->currentIndex() + 1;
+    WebBrowser1->Navigate(QStringLiteral("study/%1.html").arg(chapter));
+}

@@ -1,0 +1,59 @@
+#include "selftest/reportfile.h"
+
+#include "app/apperror.h"
+#include "widgets/cp1252.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+[[noreturn]] void cannotCreate(const QString& fullPath, int error) {
+    throw AppError(QStringLiteral("Cannot create file \"%1\". %2")
+                       .arg(fullPath, QString::fromLocal8Bit(std::strerror(error))));
+}
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    errno = 0;
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
+
+void saveReportFile(const QString& fullPath, const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += cp1252::encode(line) + "\r\n";
+
+    const QByteArray target = QFile::encodeName(fullPath);
+    QByteArray temp = QFile::encodeName(QFileInfo(fullPath).absolutePath()) + "/.result-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        cannotCreate(fullPath, errno);
+    // mkstemp makes the file private; a report is an ordinary document.
+    ::fchmod(fd, 0644);
+    int error = writeAll(fd, bytes) ? 0 : (errno != 0 ? errno : EIO);
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temp.constData(), target.constData()) != 0)
+        error = errno;
+    if (error == 0)
+        return;
+    ::unlink(temp.constData());
+    cannotCreate(fullPath, error);
+}

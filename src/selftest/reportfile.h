@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Saves the report lines as one file, each line ending in CR LF, in Windows-1252.
+// The file is written beside its final name and renamed over it, so a failed write never
+// leaves half a report, and a symbolic link in its place is replaced rather than written
+// through. Raises AppError "Cannot create file "<full path>". <system error>" on failure.
+void saveReportFile(const QString& fullPath, const QStringList& lines);

@@ -1,0 +1,292 @@
+#include "selftest/testpage.h"
+
+#include "app/apperror.h"
+#include "app/intvalue.h"
+#include "content/questionbank.h"
+#include "selftest/reportfile.h"
+#include "selftest/testrules.h"
+#include "widgets/focus.h"
+#include "widgets/focusbutton.h"
+#include "widgets/htmlview.h"
+#include "widgets/label.h"
+#include "widgets/pageaddress.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QString kSubmit = QStringLiteral("Submit");
+const QString kChooseFirst = QStringLiteral("Select one of the options. Then press this button");
+const QString kDefaultLength = QStringLiteral("5");
+
+const QColor kGreen(0x00, 0x80, 0x00);
+const QColor kNavy(0x00, 0x00, 0x80);
+const QColor kMaroon(0x80, 0x00, 0x00);
+
+QString excludedNotice() {
+    return QStringLiteral("            \n"
+                          "   List of exluded questions:\n"
+                          "\n"
+                          "  34,43,50,51,53,54,58,75,76,135,136,137,147,163,165,177,191,193\n"
+                          " \n"
+                          "       Exluded from multiple choice test, because of their nature.");
+}
+
+} // namespace
+
+TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSource seed)
+    : QWidget(parent), m_bank(bank), m_random(std::move(seed)) {
+    setObjectName(QStringLiteral("TabSheet4"));
+    const QFont plain = controls::windowFont();
+    const QFont title = controls::verdanaTitle();
+    const QColor text = palette().color(QPalette::WindowText);
+
+    Bevel2 = controls::bevel(this, "Bevel2", {8, 144, 713, 169});
+    Label17 = new Label(this, "Label17", {2, 4, 727, 17}, QStringLiteral("Orvane: Test Yourself"),
+                        controls::font(QStringLiteral("MS Sans Serif"), 13, true), Qt::red,
+                        Label::Sizing::Fixed);
+    Label17->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label17->setBackground(Qt::white);
+    Label18 = new Label(this, "Label18", {58, 25, 639, 14},
+                        QStringLiteral("Choose the number of questions you'd like to be asked and "
+                                       "then click the \"Start the test!\" button."),
+                        controls::font(QStringLiteral("Verdana"), 12, true), Qt::white);
+    Label18->setBackground(kMaroon);
+    Label1 = new Label(this, "Label1", {7, 48, 107, 12}, QStringLiteral("Number of questions:"),
+                       title, kNavy);
+    Label19 = new Label(this, "Label19", {8, 104, 49, 12}, QStringLiteral("Question:"), title, kNavy);
+    Label20 = new Label(this, "Label20", {63, 102, 665, 16}, QString(),
+                        controls::font(QStringLiteral("Trebuchet MS"), 11, true), kGreen,
+                        Label::Sizing::WrapToWidth);
+    Label26 = new Label(this, "Label26", {640, 321, 18, 13}, QStringLiteral("111"), plain, text);
+    Label27 = new Label(this, "Label27", {543, 321, 90, 12}, QStringLiteral("Question Number:"),
+                        title, kNavy);
+    Label21 = new Label(this, "Label21", {640, 336, 38, 13}, QStringLiteral("Label21"), plain, text);
+    Label23 = new Label(this, "Label23", {593, 336, 40, 12}, QStringLiteral("Correct:"), title,
+                        kGreen);
+
+    ComboBox2 = new QComboBox(this);
+    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+    ComboBox2->setGeometry(118, 44, 46, 21);
+    ComboBox2->setEditable(true);
+    ComboBox2->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox2->setCompleter(nullptr);
+    ComboBox2->addItems({"5", "10", "15", "20", "25", "30", "35", "40", "45", "50", "60", "70",
+                         "80", "90", "100", "110", "120", "130", "135", "140", "150", "160", "170",
+                         "178"});
+    ComboBox2->setCurrentIndex(0);
+
+    Button1 = new FocusButton(this, "Button1", {171, 44, 75, 21}, QStringLiteral("Start the Test!"));
+
+    m_options = new QButtonGroup(this);
+    QRadioButton** radios[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4};
+    for (int k = 0; k < 4; ++k) {
+        auto* button = new QRadioButton(this);
+        button->setObjectName(QStringLiteral("RadioButton%1").arg(k + 1));
+        button->setGeometry(15, 160 + 40 * k, 697, 17);
+        m_options->addButton(button, k + 1);
+        *radios[k] = button;
+    }
+
+    Button2 = new QPushButton(kSubmit, this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(192, 326, 313, 23);
+    Button2->setAutoDefault(false);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setAutoFillBackground(true);
+    Panel1->setGeometry(8, 72, 726, 313);
+    Label28 = new Label(Panel1, "Label28", {24, 16, 114, 18}, QStringLiteral("Test Results:"),
+                        controls::font(QStringLiteral("Verdana"), 16, true), Qt::black);
+    Label29 = new Label(Panel1, "Label29", {266, 37, 38, 13}, QStringLiteral("Label29"), plain, text);
+    Label31 = new Label(Panel1, "Label31", {216, 37, 40, 12}, QStringLiteral("Correct:"), title,
+                        kGreen);
+    Label32 = new Label(Panel1, "Label32", {149, 21, 107, 12}, QStringLiteral("Number of questions:"),
+                        title, kNavy);
+    Label33 = new Label(Panel1, "Label33", {265, 20, 18, 13}, QStringLiteral("111"), plain, text);
+    Label36 = new Label(Panel1, "Label36", {206, 53, 50, 12}, QStringLiteral("Incorrect:"), title,
+                        Qt::red);
+    Label37 = new Label(Panel1, "Label37", {266, 53, 38, 13}, QStringLiteral("Label29"), plain, text);
+    Label22 = new Label(Panel1, "Label22", {186, 69, 69, 12}, QStringLiteral("Success Rate:"), title,
+                        kNavy);
+    Label25 = new Label(Panel1, "Label25", {266, 69, 38, 13}, QStringLiteral("Label29"), plain, text);
+    for (Label* label : resultLabels())
+        label->hide();
+    WebBrowser3 = new HtmlView(Panel1, "WebBrowser3");
+    WebBrowser3->setGeometry(8, 96, 0, 209);
+    ListBox3 = new QListWidget(Panel1);
+    ListBox3->setObjectName(QStringLiteral("ListBox3"));
+    ListBox3->setGeometry(360, 8, 121, 57);
+    ListBox3->hide();
+    Memo2 = new QPlainTextEdit(excludedNotice(), Panel1);
+    Memo2->setObjectName(QStringLiteral("Memo2"));
+    Memo2->setGeometry(192, 87, 345, 114);
+    Memo2->setReadOnly(true);
+    QPalette white = Memo2->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    Memo2->setPalette(white);
+
+    Button3 = new QPushButton(QStringLiteral("End the Test!"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setGeometry(251, 44, 75, 21);
+    Button3->setAutoDefault(false);
+    Button3->hide();
+
+    ListBox2 = new QListWidget(this);
+    ListBox2->setObjectName(QStringLiteral("ListBox2"));
+    ListBox2->setGeometry(496, 80, 233, 57);
+    ListBox2->setSelectionMode(QAbstractItemView::MultiSelection);
+    ListBox2->addItems(bank.lines());
+    ListBox2->hide();
+
+    setTabOrder(ComboBox2, Button1);
+    setTabOrder(Button1, RadioButton1);
+    setTabOrder(RadioButton1, RadioButton2);
+    setTabOrder(RadioButton2, RadioButton3);
+    setTabOrder(RadioButton3, RadioButton4);
+    setTabOrder(RadioButton4, Button2);
+    setTabOrder(Button2, Memo2);
+    setTabOrder(Memo2, Button3);
+}
+
+QList<Label*> TestPage::resultLabels() const {
+    return {Label28, Label32, Label31, Label36, Label22, Label33, Label29, Label37, Label25};
+}
+
+QRadioButton* TestPage::radio(int k) const {
+    return qobject_cast<QRadioButton*>(m_options->button(k));
+}
+
+void TestPage::uncheckAll() {
+    m_options->setExclusive(false);
+    for (int k = 1; k <= 4; ++k)
+        radio(k)->setChecked(false);
+    m_options->setExclusive(true);
+}
+
+void TestPage::ComboBox2Change() {
+    if (ComboBox2->currentText().isEmpty())
+        ComboBox2->setEditText(kDefaultLength);
+    if (intValue(ComboBox2->currentText()) <= 0)
+        ComboBox2->setEditText(kDefaultLength);
+    if (intValue(ComboBox2->currentText()) > testrules::kMaxLength)
+        ComboBox2->setEditText(kDefaultLength);
+}
+
+void TestPage::Button1Click() {
+    hideControl(Label18);
+    Button2->setEnabled(true);
+    m_state.CorrectCount = 0;
+    disableControl(ComboBox2);
+    Panel1->resize(0, Panel1->height());
+    hideControl(Button1);
+    Button3->show();
+}
+
+void TestPage::Button2Click() {
+    TestState& s = m_state;
+    if (s.QuestionNumber > 0) {
+        if (m_options->checkedId() < 0) {
+            Button2->setText(kChooseFirst);
+            return;
+        }
+        Button2->setText(kSubmit);
+    }
+    const int length = intValue(ComboBox2->currentText());
+
+    s.QuestionNumber += 1;
+    Label26->setCaption(QStringLiteral("%1 of %2").arg(s.QuestionNumber).arg(length));
+    const int record = testrules::drawRecord(m_random, s);
+    s.AskedQuestions[s.QuestionNumber] = record;
+
+    const int first = 7 * record + 1;
+    Label20->setCaption(m_bank.LineAt(first));
+    for (int k = 1; k <= 4; ++k)
+        radio(k)->setText(m_bank.LineAt(first + k));
+    s.CorrectAnswers[s.QuestionNumber] = intValue(m_bank.LineAt(first + 5));
+
+    if (s.QuestionNumber > 1) {
+        for (int k = 1; k <= 4; ++k) {
+            if (radio(k)->isChecked())
+                s.GivenAnswers[s.QuestionNumber] = k;
+        }
+        if (s.GivenAnswers[s.QuestionNumber] == s.CorrectAnswers[s.QuestionNumber - 1])
+            s.CorrectCount += 1;
+        Label21->setCaption(QString::number(s.CorrectCount));
+    }
+    if (s.QuestionNumber < 2)
+        Label21->setCaption(QStringLiteral("0"));
+    uncheckAll();
+
+    // ">=" rather than "=": questions drawn while no test was running (Submit pressed from the
+    // keyboard under the panel) can outnumber a length lowered afterwards. The test then ends
+    // at the next advance instead of drawing on past the bank.
+    if (s.QuestionNumber >= length + 1)
+        complete();
+}
+
+void TestPage::complete() {
+    TestState& s = m_state;
+    WebBrowser3->resize(710, WebBrowser3->height());
+    for (Label* label : resultLabels())
+        label->show();
+    disableControl(Button2);
+    ComboBox2->setEnabled(true);
+    Panel1->resize(726, Panel1->height());
+    Button1->show();
+    hideControl(Button3);
+
+    const int answered = s.QuestionNumber - 1;
+    Label33->setCaption(QString::number(answered));
+    Label29->setCaption(QString::number(s.CorrectCount));
+    Label37->setCaption(QString::number(answered - s.CorrectCount));
+    s.SuccessRate = double(s.CorrectCount) / double(answered) * 100.0;
+    Label25->setCaption(testrules::successRateText(s.SuccessRate) + QStringLiteral(" %"));
+
+    const auto endTest = [&] {
+        s.QuestionNumber = 0;
+        hideControl(Memo2);
+        s.clearSlots();
+    };
+    try {
+        writeReport();
+    } catch (const AppError&) {
+        // The test is over all the same: the next one starts at question 1, and the panel
+        // must not go on showing an earlier test's report as this one's.
+        WebBrowser3->setHtml(QStringLiteral("<p>The report of this test could not be saved.</p>"));
+        endTest();
+        throw;
+    }
+    endTest();
+}
+
+void TestPage::writeReport() {
+    const QStringList lines = testrules::reportLines(m_state, m_bank);
+    ListBox3->clear();
+    ListBox3->addItems(lines);
+    saveReportFile(PageAddress::fullPath(QStringLiteral("result.html")), lines);
+    WebBrowser3->Navigate(QStringLiteral("result.html"));
+}
+
+void TestPage::Button3Click() {
+    Label18->show();
+    WebBrowser3->resize(0, WebBrowser3->height());
+    for (Label* label : resultLabels())
+        hideControl(label);
+    Memo2->show();
+    disableControl(Button2);
+    ComboBox2->setEnabled(true);
+    Panel1->resize(726, Panel1->height());
+    m_state.QuestionNumber = 0;
+    m_state.CorrectCount = 0;
+    Button1->show();
+    hideControl(Button3);
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "selftest/randomdraw.h"
+#include "selftest/teststate.h"
+
+#include <QWidget>
+
+class FocusButton;
+class HtmlView;
+class Label;
+class QuestionBank;
+class QComboBox;
+class QFrame;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QButtonGroup;
+
+// The Test Yourself page: a multiple-choice test drawn at random from the question bank,
+// its running score, and the summary and wrong-answers report at the end.
+class TestPage : public QWidget {
+    Q_OBJECT
+public:
+    TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSource seed);
+
+    void ComboBox2Change();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+
+    const TestState& state() const { return m_state; }
+
+    QFrame* Bevel2;
+    Label* Label17;
+    Label* Label18;
+    Label* Label1;
+    Label* Label19;
+    Label* Label20;
+    Label* Label26;
+    Label* Label27;
+    Label* Label21;
+    Label* Label23;
+    QComboBox* ComboBox2;
+    FocusButton* Button1;
+    QRadioButton* RadioButton1;
+    QRadioButton* RadioButton2;
+    QRadioButton* RadioButton3;
+    QRadioButton* RadioButton4;
+    QPushButton* Button2;
+    QFrame* Panel1;
+    Label* Label28;
+    Label* Label29;
+    Label* Label31;
+    Label* Label32;
+    Label* Label33;
+    Label* Label36;
+    Label* Label37;
+    Label* Label22;
+    Label* Label25;
+    HtmlView* WebBrowser3;
+    QListWidget* ListBox3;
+    QPlainTextEdit* Memo2;
+    QPushButton* Button3;
+    QListWidget* ListBox2;
+
+private:
+    QRadioButton* radio(int k) const;
+    void uncheckAll();
+    void complete();
+    void writeReport();
+    QList<Label*> resultLabels() const;
+
+    const QuestionBank& m_bank;
+    RandomDraw m_random;
+    TestState m_state;
+    QButtonGroup* m_options;
+};

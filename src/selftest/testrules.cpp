@@ -1,0 +1,72 @@
+#include "selftest/testrules.h"
+
+#include "app/apperror.h"
+#include "content/questionbank.h"
+
+#include <QStringList>
+
+namespace testrules {
+
+int drawRecord(RandomDraw& random, const TestState& state) {
+    const int asked = state.QuestionNumber - 1;
+    if (asked >= QuestionBank::kRecords)
+        throw AppError(QStringLiteral("Every question of the bank has been asked"));
+    random.reseed();
+    for (;;) {
+        const int d = random.next(QuestionBank::kRecords);
+        bool seen = false;
+        for (int k = 1; k <= asked && !seen; ++k)
+            seen = state.AskedQuestions[k] == d + 1;
+        if (!seen)
+            return d + 1;
+    }
+}
+
+QString successRateText(double rate) {
+    return QString::number(rate, 'g', 15);
+}
+
+namespace {
+
+const QString kHeaderAllCorrect = QStringLiteral(
+    R"(<font color="#FFFFFF" size="5"><span style="font-weight: 700; background-color: #FF5050">Congratulation, all of your answers were correct.</span></font><br><br><br>)");
+const QString kHeaderSomeWrong = QStringLiteral(
+    R"(<font color="#FFFFFF" size="5"><span style="font-weight: 700; background-color: #FF5050">List of All Incorrect Answers</span></font><br><br><br>)");
+const QString kBreak = QStringLiteral("<br>");
+const QString kCorrectOpener = QStringLiteral(R"(<span style="background-color: #00ff00">)");
+const QString kCorrectSuffix = QStringLiteral(
+    R"(<b><font face="Verdana" size="1" color="#FFFFFF"><span style="background-color: #008000">&nbsp;- CORRECT ANSWER</span></font></b><br>)");
+const QString kChosenOpener = QStringLiteral(R"(<span style="background-color: #ff0000">)");
+const QString kChosenSuffix = QStringLiteral(
+    R"(<b><font face="Verdana" size="1" color="#FFFFFF"><span style="background-color: #FF5050">&nbsp;- YOUR ANSWER</span></font></b><br>)");
+const QString kCloser = QStringLiteral("</span>");
+const QString kSeparator = QStringLiteral("<br><hr><br>");
+
+} // namespace
+
+QStringList reportLines(const TestState& state, const QuestionBank& bank) {
+    const int answered = state.QuestionNumber - 1;
+    QStringList lines;
+    lines << (answered == state.CorrectCount ? kHeaderAllCorrect : kHeaderSomeWrong);
+    for (int i = 1; i <= answered; ++i) {
+        const int correct = state.CorrectAnswers[i];
+        const int given = state.GivenAnswers[i + 1];
+        if (correct == given)
+            continue;
+        const int first = 7 * state.AskedQuestions[i] + 1;
+        lines << bank.LineAt(first) + kBreak;
+        for (int j = 1; j <= 4; ++j) {
+            const QString option = bank.LineAt(first + j);
+            if (j == correct)
+                lines << kCorrectOpener << option + kCorrectSuffix << kCloser;
+            else if (j == given)
+                lines << kChosenOpener << option + kChosenSuffix << kCloser;
+            else
+                lines << option + kBreak;
+        }
+        lines << kSeparator;
+    }
+    return lines;
+}
+
+} // namespace testrules

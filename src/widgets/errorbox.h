@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Where every error raised in a handler ends up. The window is given one; tests give it a
+// recorder so that nothing waits on a modal dialog.
+class ErrorBox {
+public:
+    virtual ~ErrorBox() = default;
+    virtual void show(const QString& text) = 0;
+};
+
+// The desktop's message box: critical icon, one OK button, the application title.
+class MessageErrorBox : public ErrorBox {
+public:
+    explicit MessageErrorBox(QString title) : m_title(std::move(title)) {}
+    void show(const QString& text) override;
+
+private:
+    QString m_title;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+class QWidget;
+
+// Before a control is hidden or disabled: if it holds the keyboard focus, the focus goes to
+// the window itself. Qt would pass it on to the next control, and on the start button that
+// would draw a question nobody asked for.
+void releaseFocusToWindow(QWidget* control);
+void hideControl(QWidget* control);
+void disableControl(QWidget* control);

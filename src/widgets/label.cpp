@@ -1,0 +1,69 @@
+#include "widgets/label.h"
+
+#include <QFrame>
+
+Label::Label(QWidget* parent, const char* name, QRect geometry, const QString& text,
+             const QFont& font, QColor color, Sizing sizing)
+    : QLabel(parent), m_sizing(sizing) {
+    setObjectName(QLatin1String(name));
+    setFont(font);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+    setAutoFillBackground(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+    setGeometry(geometry);
+    if (sizing == Sizing::WrapToWidth) {
+        setWordWrap(true);
+        setFixedWidth(geometry.width());
+    }
+    setCaption(text);
+}
+
+void Label::setCaption(const QString& text) {
+    setText(text);
+    fit();
+}
+
+void Label::setBackground(QColor color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+}
+
+void Label::fit() {
+    if (m_sizing == Sizing::Auto)
+        resize(sizeHint());
+    else if (m_sizing == Sizing::WrapToWidth)
+        resize(width(), qMax(heightForWidth(width()), fontMetrics().height()));
+}
+
+namespace controls {
+
+QFont font(const QString& family, int pixelSize, bool bold) {
+    QFont f(family);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+QFont windowFont() {
+    return font(QStringLiteral("MS Sans Serif"), 11);
+}
+
+QFont verdanaTitle() {
+    return font(QStringLiteral("Verdana"), 9, true);
+}
+
+QFrame* bevel(QWidget* parent, const char* name, QRect geometry) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setLineWidth(1);
+    frame->setGeometry(geometry);
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return frame;
+}
+
+} // namespace controls

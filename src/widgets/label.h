@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLabel>
+
+// A label as the window layout describes it: opaque, with its own font and colour, and one of
+// three ways of sizing. setCaption() keeps the sizing rule when the text changes.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    enum class Sizing {
+        Fixed,      // keeps the size it was given
+        Auto,       // takes the size of its text
+        WrapToWidth // width held, text wrapped, height follows the text
+    };
+
+    Label(QWidget* parent, const char* name, QRect geometry, const QString& text, const QFont& font,
+          QColor color, Sizing sizing = Sizing::Auto);
+
+    void setCaption(const QString& text);
+    void setBackground(QColor color);
+
+private:
+    void fit();
+
+    Sizing m_sizing;
+};
+
+namespace controls {
+
+QFont font(const QString& family, int pixelSize, bool bold = false);
+QFont windowFont();
+QFont verdanaTitle(); // the navy 9 px bold captions
+QFrame* bevel(QWidget* parent, const char* name, QRect geometry);
+
+} // namespace controls

@@ -1,0 +1,44 @@
+#include "widgets/pagecontrol.h"
+
+#include <QStackedWidget>
+#include <QTabBar>
+
+PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
+    : QWidget(parent), m_tabs(new QTabBar(this)), m_pages(new QStackedWidget(this)) {
+    setObjectName(QLatin1String(name));
+    setGeometry(geometry);
+    m_tabs->setObjectName(QStringLiteral("PageControl1Tabs"));
+    m_tabs->setDrawBase(false);
+    m_tabs->setExpanding(false);
+    m_tabs->setFocusPolicy(Qt::TabFocus);
+    // Flat buttons: raised while not chosen, pressed in while chosen.
+    m_tabs->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { background: palette(button); border: 1px solid;"
+        " border-color: palette(light) palette(dark) palette(dark) palette(light);"
+        " padding: 3px 9px; margin: 1px 3px 0px 0px; min-height: 15px; }"
+        "QTabBar::tab:selected { border-color: palette(dark) palette(light) palette(light)"
+        " palette(dark); background: palette(midlight); }"
+        "QTabBar::tab:focus { text-decoration: underline; }"));
+    m_tabs->move(0, 0);
+    m_pages->setGeometry(kPageRect);
+    setFocusProxy(m_tabs);
+    connect(m_tabs, &QTabBar::currentChanged, m_pages, &QStackedWidget::setCurrentIndex);
+}
+
+void PageControl::addPage(QWidget* page, const QString& caption) {
+    m_pages->addWidget(page);
+    m_tabs->addTab(caption);
+    m_tabs->adjustSize();
+}
+
+int PageControl::currentIndex() const {
+    return m_tabs->currentIndex();
+}
+
+void PageControl::setCurrentIndex(int index) {
+    m_tabs->setCurrentIndex(index);
+}
+
+QWidget* PageControl::currentPage() const {
+    return m_pages->currentWidget();
+}

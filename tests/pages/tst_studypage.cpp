@@ -1,0 +1,97 @@
+#include "pages/studypage.h"
+#include "support/formfixture.h"
+#include "widgets/htmlview.h"
+#include "widgets/pagecontrol.h"
+#include "widgets/picklist.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+
+class TestStudyPage : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void firstChapterAtStart();
+    void lastTitleOpensChapterTwentyOne();
+    void arrowKeysOpenEachChapterOnce();
+    void quickTypingExtendsThePrefix();
+    void backspaceReloadsToTheTop();
+    void switchingPagesKeepsThePlace();
+
+private:
+    StudyPage* page() const { return m_f->form->TabSheet2; }
+    HtmlView* view() const { return page()->WebBrowser1; }
+    void scrollDown() {
+        view()->resize(729, 329);
+        view()->verticalScrollBar()->setValue(view()->verticalScrollBar()->maximum());
+    }
+    std::unique_ptr<FormFixture> m_f;
+};
+
+void TestStudyPage::init() {
+    m_f = std::make_unique<FormFixture>();
+    QByteArray longPage = "<h1>Chapter</h1>";
+    for (int i = 0; i < 200; ++i)
+        longPage += "<p>line</p>";
+    for (int c = 1; c <= 21; ++c)
+        FormFixture::writeFile(m_f->path(QStringLiteral("study/%1.html").arg(c)),
+                               QByteArray("<p>Chapter ") + QByteArray::number(c) + "</p>" + longPage);
+    m_f->start();
+    page()->ComboBox1->setFocus(Qt::OtherFocusReason);
+}
+
+void TestStudyPage::cleanup() {
+    m_f.reset();
+}
+
+void TestStudyPage::firstChapterAtStart() {
+    QCOMPARE(page()->ComboBox1->currentText(), QStringLiteral("Message to Our Readers "));
+    QCOMPARE(view()->currentPath(), m_f->path("study/1.html"));
+}
+
+void TestStudyPage::lastTitleOpensChapterTwentyOne() {
+    QTest::keyClick(page()->ComboBox1, Qt::Key_End);
+    QCOMPARE(page()->ComboBox1->currentIndex(), 20);
+    QCOMPARE(view()->currentPath(), m_f->path("study/21.html"));
+}
+
+void TestStudyPage::arrowKeysOpenEachChapterOnce() {
+    QSignalSpy loads(view(), &QTextBrowser::sourceChanged);
+    for (int c = 2; c <= 5; ++c) {
+        QTest::keyClick(page()->ComboBox1, Qt::Key_Down);
+        QCOMPARE(view()->currentPath(), m_f->path(QStringLiteral("study/%1.html").arg(c)));
+    }
+    QCOMPARE(loads.size(), 4);
+}
+
+void TestStudyPage::quickTypingExtendsThePrefix() {
+    QTest::keyClicks(page()->ComboBox1, "the n");
+    QCOMPARE(page()->ComboBox1->currentText(), QStringLiteral("The North "));
+    QCOMPARE(view()->currentPath(), m_f->path("study/13.html"));
+    // After a pause a key starts a new prefix.
+    QTest::qWait(PickList::kSearchInterval + 50);
+    QTest::keyClicks(page()->ComboBox1, "c");
+    QCOMPARE(page()->ComboBox1->currentText(), QStringLiteral("Canada's History and Symbols "));
+}
+
+void TestStudyPage::backspaceReloadsToTheTop() {
+    scrollDown();
+    QVERIFY(view()->verticalScrollBar()->value() > 0);
+    QTest::keyClick(page()->ComboBox1, Qt::Key_Backspace);
+    QCOMPARE(page()->ComboBox1->currentIndex(), 0);
+    QCOMPARE(view()->verticalScrollBar()->value(), 0);
+}
+
+void TestStudyPage::switchingPagesKeepsThePlace() {
+    scrollDown();
+    const int place = view()->verticalScrollBar()->value();
+    QSignalSpy loads(view(), &QTextBrowser::sourceChanged);
+    m_f->form->PageControl1->setCurrentIndex(1);
+    m_f->form->PageControl1->setCurrentIndex(0);
+    QCOMPARE(loads.size(), 0);
+    QCOMPARE(view()->verticalScrollBar()->value(), place);
+}
+
+QTEST_MAIN(TestStudyPage)
+#include "tst_studypage.moc"

@@ -1,0 +1,76 @@
+#include "app/apperror.h"
+#include "selftest/reportfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestReportFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void linesEndInCrLfInWindows1252();
+    void replacesAnEarlierReport();
+    void failureNamesTheFileAndTheCause();
+    void symbolicLinkIsReplacedNotFollowed();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    QStringList leftovers() const {
+        return QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+};
+
+void TestReportFile::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestReportFile::linesEndInCrLfInWindows1252() {
+    saveReportFile(path("result.html"), {QStringLiteral("M\u00e9tis<br>"), QString(), "x"});
+    QFile file(path("result.html"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("M\xe9tis<br>\r\n\r\nx\r\n"));
+    QCOMPARE(leftovers(), QStringList{"result.html"});
+}
+
+void TestReportFile::replacesAnEarlierReport() {
+    saveReportFile(path("result.html"), {"first", "second", "third"});
+    saveReportFile(path("result.html"), {"only"});
+    QFile file(path("result.html"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("only\r\n"));
+}
+
+void TestReportFile::failureNamesTheFileAndTheCause() {
+    // Root ignores permissions, so a folder in the file's place makes the write fail.
+    QVERIFY(QDir(m_dir->path()).mkdir("result.html"));
+    try {
+        saveReportFile(path("result.html"), {"x"});
+        QFAIL("no error raised");
+    } catch (const AppError& error) {
+        QCOMPARE(error.message(),
+                 QStringLiteral("Cannot create file \"%1\". Is a directory").arg(path("result.html")));
+    }
+    QCOMPARE(leftovers(), QStringList{}); // no temporary file is left behind
+}
+
+void TestReportFile::symbolicLinkIsReplacedNotFollowed() {
+    QFile precious(path("precious.txt"));
+    QVERIFY(precious.open(QIODevice::WriteOnly));
+    precious.write("keep me");
+    precious.close();
+    QVERIFY(QFile::link(path("precious.txt"), path("result.html")));
+    saveReportFile(path("result.html"), {"report"});
+    QVERIFY(!QFileInfo(path("result.html")).isSymLink());
+    QVERIFY(precious.open(QIODevice::ReadOnly));
+    QCOMPARE(precious.readAll(), QByteArray("keep me"));
+    QFile report(path("result.html"));
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QCOMPARE(report.readAll(), QByteArray("report\r\n"));
+}
+
+QTEST_APPLESS_MAIN(TestReportFile)
+#include "tst_reportfile.moc"

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs, from Debian 12's packages, whatever of the given group is missing.
+#   deps.sh run    - what building and running the program needs
+#   deps.sh test   - that, plus what the test suite needs (a virtual X server, fonts, xdotool)
+set -euo pipefail
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev fonts-dejavu-core)
+if [ "${1:-run}" = test ]; then
+  packages+=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
