@@ -4,7 +4,7 @@
 #   deps.sh test   - that, plus what the test suite needs (a virtual X server, fonts, xdotool)
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev fonts-dejavu-core)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev fonts-dejavu-core fonts-liberation2)
 if [ "${1:-run}" = test ]; then
   packages+=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file)
 fi

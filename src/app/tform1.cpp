@@ -33,6 +33,7 @@ TForm1::TForm1(Content content, FormServices services)
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       m_content(std::move(content)), m_services(std::move(services)) {
+    controls::installFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvane 1.3 (jan-feb.2003)"));
     setWindowIcon(QIcon(QStringLiteral(":/app/icon16.png")));

@@ -63,10 +63,17 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
     QPalette green = BitBtn1->palette();
     green.setColor(QPalette::ButtonText, QColor(0x00, 0x80, 0x00));
     BitBtn1->setPalette(green);
-    BitBtn1->setAutoDefault(false);
+    BitBtn1->setAutoDefault(true); // Enter presses the focused button
 
     WebBrowser2 = new HtmlView(this, "WebBrowser2");
     WebBrowser2->setGeometry(13, 259, 0, 57);
+
+    ListBox1->setAccessibleName(QStringLiteral("Practice questions"));
+    Memo1->setAccessibleName(QStringLiteral("Your answer"));
+    Memo1->setAccessibleDescription(Label5->text());
+    BitBtn1->setAccessibleDescription(QStringLiteral("Shows the answer page of the chosen question"));
+    WebBrowser2->setAccessibleName(QStringLiteral("Answer"));
+    Image1->setAccessibleName(QStringLiteral("Orvane logo"));
 
     setTabOrder(ListBox1, Memo1);
     setTabOrder(Memo1, BitBtn1);

@@ -4,6 +4,8 @@
 #include "widgets/label.h"
 #include "widgets/picklist.h"
 
+#include <QAbstractItemView>
+
 StudyPage::StudyPage(QWidget* parent, const QStringList& chapters) : QWidget(parent) {
     setObjectName(QStringLiteral("TabSheet2"));
     Label6 = new Label(this, "Label6", {5, 4, 727, 17}, QStringLiteral("Orvane - Study Guide"),
@@ -16,6 +18,11 @@ StudyPage::StudyPage(QWidget* parent, const QStringList& chapters) : QWidget(par
     ComboBox1 = new PickList(this, "ComboBox1", {7, 28, 401, 22});
     ComboBox1->addItems(chapters);
     ComboBox1->setCurrentIndex(0);
+
+    WebBrowser1->setAccessibleName(QStringLiteral("Chapter page"));
+    ComboBox1->setAccessibleName(QStringLiteral("Chapter"));
+    ComboBox1->view()->setAccessibleName(QStringLiteral("Chapters"));
+    ComboBox1->setAccessibleDescription(QStringLiteral("Choose a chapter of the study guide to read"));
 }
 
 void StudyPage::ComboBox1Change() {

@@ -11,6 +11,7 @@
 #include "widgets/label.h"
 #include "widgets/pageaddress.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLineEdit>
@@ -90,6 +91,7 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
         auto* button = new QRadioButton(this);
         button->setObjectName(QStringLiteral("RadioButton%1").arg(k + 1));
         button->setGeometry(15, 160 + 40 * k, 697, 17);
+        button->setAccessibleName(QStringLiteral("Option %1").arg(QChar(u'A' + k)));
         m_options->addButton(button, k + 1);
         *radios[k] = button;
     }
@@ -97,7 +99,7 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
     Button2 = new QPushButton(kSubmit, this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(192, 326, 313, 23);
-    Button2->setAutoDefault(false);
+    Button2->setAutoDefault(true); // Enter presses the focused button
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -137,7 +139,7 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
     Button3 = new QPushButton(QStringLiteral("End the Test!"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(251, 44, 75, 21);
-    Button3->setAutoDefault(false);
+    Button3->setAutoDefault(true); // Enter presses the focused button
     Button3->hide();
 
     ListBox2 = new QListWidget(this);
@@ -147,6 +149,15 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
     ListBox2->addItems(bank.lines());
     ListBox2->hide();
 
+    ComboBox2->setAccessibleName(QStringLiteral("Number of questions"));
+    ComboBox2->view()->setAccessibleName(QStringLiteral("Suggested numbers of questions"));
+    ComboBox2->setAccessibleDescription(QStringLiteral("From 1 to 178"));
+    Button2->setAccessibleDescription(QStringLiteral("Submits the chosen option"));
+    Memo2->setAccessibleName(QStringLiteral("Excluded questions"));
+    WebBrowser3->setAccessibleName(QStringLiteral("Report of wrong answers"));
+    ListBox2->setAccessibleName(QStringLiteral("Question bank"));
+    ListBox3->setAccessibleName(QStringLiteral("Report lines"));
+
     setTabOrder(ComboBox2, Button1);
     setTabOrder(Button1, RadioButton1);
     setTabOrder(RadioButton1, RadioButton2);
@@ -155,6 +166,11 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
     setTabOrder(RadioButton4, Button2);
     setTabOrder(Button2, Memo2);
     setTabOrder(Memo2, Button3);
+}
+
+// What a screen reader says for a value label: its caption label and the value, "Correct: 3".
+QString TestPage::spoken(const Label* caption, const Label* value) {
+    return caption->text() + u' ' + value->text();
 }
 
 QList<Label*> TestPage::resultLabels() const {
@@ -209,8 +225,10 @@ void TestPage::Button2Click() {
 
     const int first = 7 * record + 1;
     Label20->setCaption(m_bank.LineAt(first));
-    for (int k = 1; k <= 4; ++k)
+    for (int k = 1; k <= 4; ++k) {
         radio(k)->setText(m_bank.LineAt(first + k));
+        radio(k)->setAccessibleName(radio(k)->text());
+    }
     s.CorrectAnswers[s.QuestionNumber] = intValue(m_bank.LineAt(first + 5));
 
     if (s.QuestionNumber > 1) {
@@ -225,6 +243,9 @@ void TestPage::Button2Click() {
     if (s.QuestionNumber < 2)
         Label21->setCaption(QStringLiteral("0"));
     uncheckAll();
+    Label20->setAccessibleName(QStringLiteral("Question %1 of %2: %3")
+                                   .arg(s.QuestionNumber).arg(length).arg(Label20->text()));
+    Label21->setAccessibleName(spoken(Label23, Label21));
 
     // ">=" rather than "=": questions drawn while no test was running (Submit pressed from the
     // keyboard under the panel) can outnumber a length lowered afterwards. The test then ends
@@ -250,6 +271,10 @@ void TestPage::complete() {
     Label37->setCaption(QString::number(answered - s.CorrectCount));
     s.SuccessRate = double(s.CorrectCount) / double(answered) * 100.0;
     Label25->setCaption(testrules::successRateText(s.SuccessRate) + QStringLiteral(" %"));
+    Label33->setAccessibleName(spoken(Label32, Label33));
+    Label29->setAccessibleName(spoken(Label31, Label29));
+    Label37->setAccessibleName(spoken(Label36, Label37));
+    Label25->setAccessibleName(spoken(Label22, Label25));
 
     const auto endTest = [&] {
         s.QuestionNumber = 0;

@@ -70,6 +70,7 @@ private:
     void complete();
     void writeReport();
     QList<Label*> resultLabels() const;
+    static QString spoken(const Label* caption, const Label* value);
 
     const QuestionBank& m_bank;
     RandomDraw m_random;

@@ -6,7 +6,7 @@ FocusButton::FocusButton(QWidget* parent, const char* name, QRect geometry, cons
     : QPushButton(caption, parent) {
     setObjectName(QLatin1String(name));
     setGeometry(geometry);
-    setAutoDefault(false);
+    setAutoDefault(true); // Enter presses the focused button
 }
 
 void FocusButton::focusInEvent(QFocusEvent* event) {

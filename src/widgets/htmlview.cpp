@@ -1,6 +1,7 @@
 #include "widgets/htmlview.h"
 
 #include "widgets/cp1252.h"
+#include "widgets/label.h"
 #include "widgets/pageaddress.h"
 
 #include <QDir>
@@ -11,6 +12,9 @@
 
 HtmlView::HtmlView(QWidget* parent, const char* name) : QTextBrowser(parent) {
     setObjectName(QLatin1String(name));
+    // The pages' heading sizes are relative to this font: Qt takes CSS sizes of headings
+    // only as keywords (large, medium), not in pixels.
+    setFont(controls::font(QStringLiteral("Verdana"), 12));
     setOpenLinks(true);
     setOpenExternalLinks(true);
 }

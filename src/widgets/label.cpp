@@ -48,6 +48,16 @@ QFont font(const QString& family, int pixelSize, bool bold) {
     return f;
 }
 
+void installFontSubstitutes() {
+    // The layout was measured in these Windows faces; the nearest free faces keep texts inside
+    // their controls. Liberation Sans has Arial's widths, DejaVu Sans is drawn after Verdana.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Trebuchet MS"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
 QFont windowFont() {
     return font(QStringLiteral("MS Sans Serif"), 11);
 }

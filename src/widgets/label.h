@@ -27,6 +27,8 @@ private:
 
 namespace controls {
 
+// Maps the layout's Windows font faces onto faces a Linux desktop has.
+void installFontSubstitutes();
 QFont font(const QString& family, int pixelSize, bool bold = false);
 QFont windowFont();
 QFont verdanaTitle(); // the navy 9 px bold captions

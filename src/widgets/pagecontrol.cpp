@@ -1,5 +1,6 @@
 #include "widgets/pagecontrol.h"
 
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 
@@ -11,6 +12,7 @@ PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
     m_tabs->setDrawBase(false);
     m_tabs->setExpanding(false);
     m_tabs->setFocusPolicy(Qt::TabFocus);
+    m_tabs->setAccessibleName(QStringLiteral("Pages"));
     // Flat buttons: raised while not chosen, pressed in while chosen.
     m_tabs->setStyleSheet(QStringLiteral(
         "QTabBar::tab { background: palette(button); border: 1px solid;"
@@ -23,6 +25,17 @@ PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
     m_pages->setGeometry(kPageRect);
     setFocusProxy(m_tabs);
     connect(m_tabs, &QTabBar::currentChanged, m_pages, &QStackedWidget::setCurrentIndex);
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from anywhere in the window.
+    const auto step = [this](int by) {
+        if (m_tabs->count() > 0)
+            m_tabs->setCurrentIndex((m_tabs->currentIndex() + by + m_tabs->count()) % m_tabs->count());
+    };
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    next->setContext(Qt::WindowShortcut);
+    connect(next, &QShortcut::activated, this, [step] { step(1); });
+    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    previous->setContext(Qt::WindowShortcut);
+    connect(previous, &QShortcut::activated, this, [step] { step(-1); });
 }
 
 void PageControl::addPage(QWidget* page, const QString& caption) {

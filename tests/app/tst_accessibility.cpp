@@ -1,0 +1,78 @@
+#include "selftest/testpage.h"
+#include "support/formfixture.h"
+#include "widgets/focusbutton.h"
+#include "widgets/label.h"
+#include "widgets/pagecontrol.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void everyFocusableControlHasAName();
+    void wholeTestFromTheKeyboard();
+
+private:
+    // Presses Tab until the focus reaches the control; false if it never does.
+    bool tabTo(QWidget* target) {
+        for (int i = 0; i < 40; ++i) {
+            if (QApplication::focusWidget() == target)
+                return true;
+            QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : m_f->form.get();
+            QTest::keyClick(from, Qt::Key_Tab);
+        }
+        return QApplication::focusWidget() == target;
+    }
+    std::unique_ptr<FormFixture> m_f;
+};
+
+void TestAccessibility::init() {
+    m_f = std::make_unique<FormFixture>();
+    m_f->start();
+}
+
+void TestAccessibility::cleanup() {
+    m_f.reset();
+}
+
+void TestAccessibility::everyFocusableControlHasAName() {
+    QStringList unnamed;
+    for (QWidget* w : m_f->form->findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
+            continue;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+        if (!face || face->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                                  : w->objectName());
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+}
+
+void TestAccessibility::wholeTestFromTheKeyboard() {
+    TestPage* page = m_f->form->TabSheet4;
+    QTest::keyClick(m_f->form.get(), Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(m_f->form.get(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(m_f->form->PageControl1->currentPage(), page);
+    QVERIFY(tabTo(page->Button1)); // draws question 1
+    QTest::keyClick(page->Button1, Qt::Key_Return);
+    QCOMPARE(page->Panel1->width(), 0);
+    for (int k = 1; k <= 5; ++k) {
+        QVERIFY(tabTo(page->RadioButton1));
+        QTest::keyClick(page->RadioButton1, Qt::Key_Down); // checks the next option
+        QVERIFY(page->RadioButton2->isChecked());
+        QVERIFY(tabTo(page->Button2));
+        QTest::keyClick(page->Button2, Qt::Key_Return);
+    }
+    QCOMPARE(page->Label33->text(), QStringLiteral("5"));
+    QCOMPARE(page->Label29->accessibleName(), QStringLiteral("Correct: ") + page->Label29->text());
+    QVERIFY(QFileInfo::exists(m_f->path("result.html")));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
