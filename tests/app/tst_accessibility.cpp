@@ -19,15 +19,18 @@ private slots:
     void wholeTestFromTheKeyboard();
 
 private:
-    // Presses Tab until the focus reaches the control; false if it never does.
-    bool tabTo(QWidget* target) {
+    // Presses Tab until the focus reaches a control that passes the test; false if it never does.
+    template <class Test> bool tabUntil(Test reached) {
         for (int i = 0; i < 40; ++i) {
-            if (QApplication::focusWidget() == target)
+            if (reached(QApplication::focusWidget()))
                 return true;
             QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : m_f->form.get();
             QTest::keyClick(from, Qt::Key_Tab);
         }
-        return QApplication::focusWidget() == target;
+        return false;
+    }
+    bool tabTo(QWidget* target) {
+        return tabUntil([target](QWidget* w) { return w == target; });
     }
     std::unique_ptr<FormFixture> m_f;
 };
@@ -63,9 +66,14 @@ void TestAccessibility::wholeTestFromTheKeyboard() {
     QTest::keyClick(page->Button1, Qt::Key_Return);
     QCOMPARE(page->Panel1->width(), 0);
     for (int k = 1; k <= 5; ++k) {
-        QVERIFY(tabTo(page->RadioButton1));
-        QTest::keyClick(page->RadioButton1, Qt::Key_Down); // checks the next option
-        QVERIFY(page->RadioButton2->isChecked());
+        // Tab enters the group of options; Space chooses one, the arrows move the choice.
+        QVERIFY(tabUntil([](QWidget* w) { return qobject_cast<QRadioButton*>(w) != nullptr; }));
+        auto* option = static_cast<QRadioButton*>(QApplication::focusWidget());
+        QTest::keyClick(option, Qt::Key_Space);
+        QVERIFY(option->isChecked());
+        QTest::keyClick(option, option == page->RadioButton4 ? Qt::Key_Up : Qt::Key_Down);
+        QVERIFY(!option->isChecked());
+        QVERIFY(static_cast<QRadioButton*>(QApplication::focusWidget())->isChecked());
         QVERIFY(tabTo(page->Button2));
         QTest::keyClick(page->Button2, Qt::Key_Return);
     }

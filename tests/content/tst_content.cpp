@@ -154,7 +154,7 @@ void TestContent::bankLineForms() {
         QCOMPARE(endsWithBlank(q), !questionsWithoutBlank.contains(n));
         QVERIFY2(!q.endsWith(QStringLiteral("  ")), qPrintable(q));
         questionBlanks += endsWithBlank(q);
-        const QString body = withoutTrailingBlank(q).section(u' ', 1);
+        const QString body = withoutTrailingBlank(q).section(u' ', 1, -1);
         if (body.endsWith(u'?')) {
             ++asking;
         } else {
@@ -247,7 +247,7 @@ void TestContent::practiceListForm() {
         QVERIFY2(!item.contains(QStringLiteral("  ")), qPrintable(item));
         QCOMPARE(endsWithBlank(item), !withoutBlank.contains(p + 1));
         blanks += endsWithBlank(item);
-        const QString body = withoutTrailingBlank(item).section(u' ', 1);
+        const QString body = withoutTrailingBlank(item).section(u' ', 1, -1);
         if (body.endsWith(u'?')) {
             ++asking;
         } else {

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Regenerates Orvane's pictures from the SVG sources in tools/art/, using only ImageMagick.
+#
+#   tools/art/logo.svg           -> src/app/resources/logo.jpg    (171 x 74 baseline colour JPEG, no metadata)
+#   tools/art/orvane.svg         -> src/app/resources/orvane.svg  (copied: the scalable program icon)
+#                                -> src/app/resources/icon64.png  (64 x 64, with alpha)
+#   tools/art/icon16.svg         -> src/app/resources/icon16.png  (16 x 16, 256-colour palette)
+#   tools/art/map-of-canada.svg  -> guide/study/map-of-canada.png (680 x 460, chapter 8 of the study guide)
+#
+# Needs ImageMagick's `convert` and `identify` and the DejaVu fonts (fonts-dejavu-core, fonts-dejavu-extra).
+# Usage: tools/make_art.sh        (from anywhere; paths are taken relative to the repository)
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+art="$root/tools/art"
+res="$root/src/app/resources"
+study="$root/guide/study"
+
+for tool in convert identify; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "make_art.sh: ImageMagick '$tool' not found" >&2; exit 1; }
+done
+mkdir -p "$res" "$study"
+
+# PNG output without time stamps, so that an unchanged source gives an unchanged file.
+png_opts=(-strip -define png:exclude-chunks=date,time)
+
+# Fails unless FILE has the expected identify(1) summary.
+check() {
+    local file="$1" format="$2" want="$3" got
+    got="$(identify -format "$format" "$file")"
+    if [[ "$got" != "$want" ]]; then
+        echo "make_art.sh: $file: expected '$want', got '$got'" >&2
+        exit 1
+    fi
+}
+
+# Logo: white background, no alpha, 8-bit YCbCr, 4:4:4 so that the thin red and navy strokes stay sharp,
+# baseline (not progressive), quality 90, and no EXIF or other profiles.
+convert -background white "$art/logo.svg" -flatten -alpha off -colorspace sRGB -type TrueColor -depth 8 \
+    -strip -interlace none -sampling-factor 1x1 -quality 90 "jpeg:$res/logo.jpg"
+check "$res/logo.jpg" '%m %wx%h %[colorspace] %[jpeg:sampling-factor] %[interlace]' 'JPEG 171x74 sRGB 1x1,1x1,1x1 None'
+
+# Program icon.
+cp "$art/orvane.svg" "$res/orvane.svg"
+convert -background none "$art/orvane.svg" -depth 8 "${png_opts[@]}" "PNG32:$res/icon64.png"
+check "$res/icon64.png" '%wx%h' '64x64'
+convert -background none "$art/icon16.svg" -depth 8 -colors 256 "${png_opts[@]}" "PNG8:$res/icon16.png"
+check "$res/icon16.png" '%wx%h' '16x16'
+
+# Map for the study guide.
+convert "$art/map-of-canada.svg" -alpha off -depth 8 "${png_opts[@]}" "PNG24:$study/map-of-canada.png"
+check "$study/map-of-canada.png" '%wx%h' '680x460'
+
+echo "make_art.sh: wrote logo.jpg, orvane.svg, icon64.png, icon16.png and map-of-canada.png"
