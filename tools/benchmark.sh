@@ -15,12 +15,16 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   for run in 1 2 3 4 5; do
     start=$(date +%s%N)
     /usr/bin/time -f "%M" -o /tmp/orvane-peak.$$ "'"$program"'" &
-    xdotool search --sync --onlyvisible --name "Orvane 1.3" >/dev/null
+    timer=$!
+    for _ in $(seq 1000); do
+      xdotool search --onlyvisible --name "Orvane 1.3" >/dev/null 2>&1 && break
+      sleep 0.01
+    done
     shown=$(date +%s%N)
     sleep 0.5
-    pkill -f "'"$program"'" || true
-    wait || true
-    echo "run $run: first window after $(( (shown - start) / 1000000 )) ms, peak memory $(cat /tmp/orvane-peak.$$) KiB"
+    pkill -P "$timer" || true
+    wait "$timer" || true
+    echo "run $run: first window after $(( (shown - start) / 1000000 )) ms, peak memory $(tail -n 1 /tmp/orvane-peak.$$) KiB"
   done
   rm -f /tmp/orvane-peak.$$
 '

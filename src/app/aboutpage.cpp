@@ -1,5 +1,89 @@
 #include "app/aboutpage.h"
 
-AboutPage::AboutPage(QWidget* parent, UrlOpener) : QWidget(parent) {
+#include "widgets/label.h"
+
+#include <QFrame>
+
+namespace {
+
+constexpr QColor kNavy(0x00, 0x00, 0x80);
+constexpr QColor kMaroon(0x80, 0x00, 0x00);
+constexpr QColor kRed(0xFF, 0x00, 0x00);
+constexpr QColor kWhite(0xFF, 0xFF, 0xFF);
+
+const QString kNotice = QStringLiteral(
+    "This practice test consists of 178 multiple choice questions, including some that are "
+    "specific to Ontario. I hope everyone of you understands, that it's hard task for to keep all "
+    "Ontario political informations updated regularly. So, if in case you'll find that some "
+    "answers are already outdated, please let us know by email. Also, for those who live outside "
+    "of Ontario: please contact your local public library for information related to your area.");
+
+// The links look the same hovered or not: only the cursor tells that they can be clicked.
+TZelUrlLabel* link(QWidget* page, const char* name, QRect geometry, const QString& caption,
+                   const QString& url, const UrlOpener& opener) {
+    auto* label = new TZelUrlLabel(page, opener);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    const LabelFont red{controls::font(QStringLiteral("MS Sans Serif"), 11), kRed};
+    label->setFont(red);
+    label->setCaption(caption);
+    label->setHoverCaption(caption);
+    label->setUrl(url);
+    label->setHoverAlignment(TAlignment::LeftJustify);
+    label->setHoverColor(page->palette().color(QPalette::Button));
+    label->setHoverFont(red);
+    label->setHoverLayout(TTextLayout::Top);
+    return label;
+}
+
+Label* heading(QWidget* page, const char* name, QRect geometry, const QString& text) {
+    auto* label = new Label(page, name, geometry, text,
+                            controls::font(QStringLiteral("MS Sans Serif"), 13, true), kRed,
+                            Label::Sizing::Fixed);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setBackground(kWhite);
+    return label;
+}
+
+} // namespace
+
+AboutPage::AboutPage(QWidget* parent, UrlOpener opener) : QWidget(parent) {
     setObjectName(QStringLiteral("TabSheet3"));
+    const QFont navy = controls::verdanaTitle();
+    const QFont window = controls::windowFont();
+    const QColor text = palette().color(QPalette::WindowText);
+    const QString support = QLatin1String(kSupportAddress);
+    const QString web = QLatin1String(kWebAddress);
+
+    Bevel1 = controls::bevel(this, "Bevel1", {56, 96, 641, 241});
+    Label7 = new Label(this, "Label7", {75, 228, 80, 12}, QStringLiteral("Used Materials :"), navy,
+                       kNavy);
+    Label8 =
+        new Label(this, "Label8", {91, 269, 61, 12}, QStringLiteral("Contact Us :"), navy, kNavy);
+    ZelUrlLabel1 = link(this, "ZelUrlLabel1", {163, 268, 121, 13}, support,
+                        QStringLiteral("mailto:") + support, opener);
+    ZelUrlLabel2 = link(this, "ZelUrlLabel2", {294, 268, 129, 13}, web, web, opener);
+    Label11 = new Label(this, "Label11", {290, 30, 151, 13},
+                        QStringLiteral("Developed by: the Orvane team"), window, text);
+    Label13 = new Label(
+        this, "Label13", {162, 228, 469, 13},
+        QStringLiteral(
+            "- Booklet: A Look at Canada, Citizenship and Immigration Canada, Ottawa, 2002"),
+        window, text);
+    Label14 = new Label(this, "Label14", {162, 243, 96, 13}, QStringLiteral("- Internet Resources"),
+                        window, text);
+    // Label16 lies over all of Label15 but a white strip at the left end of the band.
+    Label15 = heading(this, "Label15", {2, 4, 727, 17}, QStringLiteral("Orvane"));
+    Label16 =
+        heading(this, "Label16", {5, 4, 727, 17}, QStringLiteral("Orvane 1.3 (jan-feb.2003)"));
+    Label30 =
+        new Label(this, "Label30", {88, 296, 67, 12}, QStringLiteral("Upgrades at :"), navy, kNavy);
+    Label39 = new Label(this, "Label39", {64, 112, 624, 65}, kNotice,
+                        controls::font(QStringLiteral("MS Sans Serif"), 11, true), kWhite,
+                        Label::Sizing::WrapToWidth);
+    Label39->setBackground(kMaroon);
+    Label40 =
+        new Label(this, "Label40", {75, 98, 69, 12}, QStringLiteral("IMPORTANT :"), navy, kNavy);
+    Bevel4 = controls::bevel(this, "Bevel4", {56, 195, 641, 2});
+    ZelUrlLabel4 = link(this, "ZelUrlLabel4", {165, 296, 129, 13}, web, web, opener);
 }

@@ -30,8 +30,8 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
     Label3 = new Label(this, "Label3", {3, 213, 726, 16}, QStringLiteral("label3"),
                        controls::font(QStringLiteral("Trebuchet MS"), 11, true),
                        QColor(0x00, 0x80, 0x00), Label::Sizing::WrapToWidth);
-    Label4 = new Label(this, "Label4", {2, 25, 727, 13}, QStringLiteral("Label4"),
-                       navy, QColor(0x80, 0x00, 0x00), Label::Sizing::Fixed);
+    Label4 = new Label(this, "Label4", {2, 25, 727, 13}, QStringLiteral("Label4"), navy,
+                       QColor(0x80, 0x00, 0x00), Label::Sizing::Fixed);
     Label5 = new Label(this, "Label5", {6, 120, 412, 12},
                        QStringLiteral("Type in what you think is the correct answer, then click "
                                       "the button at the bottom:"),
@@ -71,7 +71,8 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
     ListBox1->setAccessibleName(QStringLiteral("Practice questions"));
     Memo1->setAccessibleName(QStringLiteral("Your answer"));
     Memo1->setAccessibleDescription(Label5->text());
-    BitBtn1->setAccessibleDescription(QStringLiteral("Shows the answer page of the chosen question"));
+    BitBtn1->setAccessibleDescription(
+        QStringLiteral("Shows the answer page of the chosen question"));
     WebBrowser2->setAccessibleName(QStringLiteral("Answer"));
     Image1->setAccessibleName(QStringLiteral("Orvane logo"));
 

@@ -22,7 +22,8 @@ StudyPage::StudyPage(QWidget* parent, const QStringList& chapters) : QWidget(par
     WebBrowser1->setAccessibleName(QStringLiteral("Chapter page"));
     ComboBox1->setAccessibleName(QStringLiteral("Chapter"));
     ComboBox1->view()->setAccessibleName(QStringLiteral("Chapters"));
-    ComboBox1->setAccessibleDescription(QStringLiteral("Choose a chapter of the study guide to read"));
+    ComboBox1->setAccessibleDescription(
+        QStringLiteral("Choose a chapter of the study guide to read"));
 }
 
 void StudyPage::ComboBox1Change() {

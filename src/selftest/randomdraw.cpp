@@ -9,7 +9,8 @@ RandomDraw::SeedSource RandomDraw::clockSeed() {
     return [] {
         timespec ts{};
         if (clock_gettime(CLOCK_MONOTONIC, &ts) == 0)
-            return std::uint32_t(std::uint64_t(ts.tv_sec) * 1000000000u + std::uint64_t(ts.tv_nsec));
+            return std::uint32_t(std::uint64_t(ts.tv_sec) * 1000000000u +
+                                 std::uint64_t(ts.tv_nsec));
         return std::uint32_t(QDateTime::currentMSecsSinceEpoch());
     };
 }

@@ -61,16 +61,18 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
     Label18->setBackground(kMaroon);
     Label1 = new Label(this, "Label1", {7, 48, 107, 12}, QStringLiteral("Number of questions:"),
                        title, kNavy);
-    Label19 = new Label(this, "Label19", {8, 104, 49, 12}, QStringLiteral("Question:"), title, kNavy);
+    Label19 =
+        new Label(this, "Label19", {8, 104, 49, 12}, QStringLiteral("Question:"), title, kNavy);
     Label20 = new Label(this, "Label20", {63, 102, 665, 16}, QString(),
                         controls::font(QStringLiteral("Trebuchet MS"), 11, true), kGreen,
                         Label::Sizing::WrapToWidth);
     Label26 = new Label(this, "Label26", {640, 321, 18, 13}, QStringLiteral("111"), plain, text);
     Label27 = new Label(this, "Label27", {543, 321, 90, 12}, QStringLiteral("Question Number:"),
                         title, kNavy);
-    Label21 = new Label(this, "Label21", {640, 336, 38, 13}, QStringLiteral("Label21"), plain, text);
-    Label23 = new Label(this, "Label23", {593, 336, 40, 12}, QStringLiteral("Correct:"), title,
-                        kGreen);
+    Label21 =
+        new Label(this, "Label21", {640, 336, 38, 13}, QStringLiteral("Label21"), plain, text);
+    Label23 =
+        new Label(this, "Label23", {593, 336, 40, 12}, QStringLiteral("Correct:"), title, kGreen);
 
     ComboBox2 = new QComboBox(this);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
@@ -78,12 +80,13 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
     ComboBox2->setEditable(true);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     ComboBox2->setCompleter(nullptr);
-    ComboBox2->addItems({"5", "10", "15", "20", "25", "30", "35", "40", "45", "50", "60", "70",
-                         "80", "90", "100", "110", "120", "130", "135", "140", "150", "160", "170",
-                         "178"});
+    ComboBox2->addItems({"5",   "10",  "15",  "20",  "25",  "30",  "35",  "40",
+                         "45",  "50",  "60",  "70",  "80",  "90",  "100", "110",
+                         "120", "130", "135", "140", "150", "160", "170", "178"});
     ComboBox2->setCurrentIndex(0);
 
-    Button1 = new FocusButton(this, "Button1", {171, 44, 75, 21}, QStringLiteral("Start the Test!"));
+    Button1 =
+        new FocusButton(this, "Button1", {171, 44, 75, 21}, QStringLiteral("Start the Test!"));
 
     m_options = new QButtonGroup(this);
     QRadioButton** radios[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4};
@@ -108,18 +111,21 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
     Panel1->setGeometry(8, 72, 726, 313);
     Label28 = new Label(Panel1, "Label28", {24, 16, 114, 18}, QStringLiteral("Test Results:"),
                         controls::font(QStringLiteral("Verdana"), 16, true), Qt::black);
-    Label29 = new Label(Panel1, "Label29", {266, 37, 38, 13}, QStringLiteral("Label29"), plain, text);
-    Label31 = new Label(Panel1, "Label31", {216, 37, 40, 12}, QStringLiteral("Correct:"), title,
-                        kGreen);
-    Label32 = new Label(Panel1, "Label32", {149, 21, 107, 12}, QStringLiteral("Number of questions:"),
-                        title, kNavy);
+    Label29 =
+        new Label(Panel1, "Label29", {266, 37, 38, 13}, QStringLiteral("Label29"), plain, text);
+    Label31 =
+        new Label(Panel1, "Label31", {216, 37, 40, 12}, QStringLiteral("Correct:"), title, kGreen);
+    Label32 = new Label(Panel1, "Label32", {149, 21, 107, 12},
+                        QStringLiteral("Number of questions:"), title, kNavy);
     Label33 = new Label(Panel1, "Label33", {265, 20, 18, 13}, QStringLiteral("111"), plain, text);
     Label36 = new Label(Panel1, "Label36", {206, 53, 50, 12}, QStringLiteral("Incorrect:"), title,
                         Qt::red);
-    Label37 = new Label(Panel1, "Label37", {266, 53, 38, 13}, QStringLiteral("Label29"), plain, text);
-    Label22 = new Label(Panel1, "Label22", {186, 69, 69, 12}, QStringLiteral("Success Rate:"), title,
-                        kNavy);
-    Label25 = new Label(Panel1, "Label25", {266, 69, 38, 13}, QStringLiteral("Label29"), plain, text);
+    Label37 =
+        new Label(Panel1, "Label37", {266, 53, 38, 13}, QStringLiteral("Label29"), plain, text);
+    Label22 = new Label(Panel1, "Label22", {186, 69, 69, 12}, QStringLiteral("Success Rate:"),
+                        title, kNavy);
+    Label25 =
+        new Label(Panel1, "Label25", {266, 69, 38, 13}, QStringLiteral("Label29"), plain, text);
     for (Label* label : resultLabels())
         label->hide();
     WebBrowser3 = new HtmlView(Panel1, "WebBrowser3");
@@ -244,7 +250,9 @@ void TestPage::Button2Click() {
         Label21->setCaption(QStringLiteral("0"));
     uncheckAll();
     Label20->setAccessibleName(QStringLiteral("Question %1 of %2: %3")
-                                   .arg(s.QuestionNumber).arg(length).arg(Label20->text()));
+                                   .arg(s.QuestionNumber)
+                                   .arg(length)
+                                   .arg(Label20->text()));
     Label21->setAccessibleName(spoken(Label23, Label21));
 
     // ">=" rather than "=": questions drawn while no test was running (Submit pressed from the

@@ -28,7 +28,8 @@ PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
     // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from anywhere in the window.
     const auto step = [this](int by) {
         if (m_tabs->count() > 0)
-            m_tabs->setCurrentIndex((m_tabs->currentIndex() + by + m_tabs->count()) % m_tabs->count());
+            m_tabs->setCurrentIndex((m_tabs->currentIndex() + by + m_tabs->count()) %
+                                    m_tabs->count());
     };
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     next->setContext(Qt::WindowShortcut);

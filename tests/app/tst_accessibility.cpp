@@ -24,7 +24,8 @@ private:
         for (int i = 0; i < 40; ++i) {
             if (reached(QApplication::focusWidget()))
                 return true;
-            QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : m_f->form.get();
+            QWidget* from =
+                QApplication::focusWidget() ? QApplication::focusWidget() : m_f->form.get();
             QTest::keyClick(from, Qt::Key_Tab);
         }
         return false;
@@ -51,8 +52,9 @@ void TestAccessibility::everyFocusableControlHasAName() {
             continue;
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
         if (!face || face->text(QAccessible::Name).trimmed().isEmpty())
-            unnamed << (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
-                                                  : w->objectName());
+            unnamed << (w->objectName().isEmpty()
+                            ? QString::fromLatin1(w->metaObject()->className())
+                            : w->objectName());
     }
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
 }

@@ -81,12 +81,18 @@ void TestIntValue::errorBoxText_data() {
                             << "'x' is not a valid integer value.";
     QTest::newRow("closing paren") << "List index out of bounds (-1)"
                                    << "List index out of bounds (-1)";
-    QTest::newRow("digit") << "Error 5" << "Error 5.";
-    QTest::newRow("question mark") << "Why?" << "Why?.";
-    QTest::newRow("bang") << "Stop!" << "Stop!";
-    QTest::newRow("quote") << "'a'" << "'a'";
-    QTest::newRow("full stop") << "Done." << "Done.";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("digit") << "Error 5"
+                           << "Error 5.";
+    QTest::newRow("question mark") << "Why?"
+                                   << "Why?.";
+    QTest::newRow("bang") << "Stop!"
+                          << "Stop!";
+    QTest::newRow("quote") << "'a'"
+                           << "'a'";
+    QTest::newRow("full stop") << "Done."
+                               << "Done.";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestIntValue::errorBoxText() {
@@ -98,11 +104,16 @@ void TestIntValue::errorBoxText() {
 void TestIntValue::applicationTitle_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("title");
-    QTest::newRow("plain") << "/usr/bin/orvane" << "orvane";
-    QTest::newRow("capitals") << "/opt/ORVANE" << "Orvane";
-    QTest::newRow("first dot cuts") << "/x/Orvane.Study.bin" << "Orvane";
-    QTest::newRow("no folder") << "MyApp.exe" << "Myapp";
-    QTest::newRow("one letter") << "/bin/q" << "q";
+    QTest::newRow("plain") << "/usr/bin/orvane"
+                           << "orvane";
+    QTest::newRow("capitals") << "/opt/ORVANE"
+                              << "Orvane";
+    QTest::newRow("first dot cuts") << "/x/Orvane.Study.bin"
+                                    << "Orvane";
+    QTest::newRow("no folder") << "MyApp.exe"
+                               << "Myapp";
+    QTest::newRow("one letter") << "/bin/q"
+                                << "q";
 }
 
 void TestIntValue::applicationTitle() {

@@ -7,8 +7,8 @@
 #include "widgets/pagecontrol.h"
 
 #include <QApplication>
-#include <QPlainTextEdit>
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabBar>
 
@@ -69,7 +69,8 @@ void TestTForm1::creationPreparesThePracticePageBeforeTheFirstShow() {
     QVERIFY(!form.isVisible());
     PracticePage* practice = form.TabSheet1;
     QCOMPARE(practice->Label3->text(), practice->ListBox1->item(0)->text());
-    QCOMPARE(practice->Label4->text(), QStringLiteral("Section I. Questions about Canada (questions 1-180)"));
+    QCOMPARE(practice->Label4->text(),
+             QStringLiteral("Section I. Questions about Canada (questions 1-180)"));
     QCOMPARE(practice->WebBrowser2->currentPath(), m_f->path("answers/1.html"));
     QVERIFY(form.TabSheet2->WebBrowser1->currentPath().isEmpty()); // not yet activated
     QVERIFY(m_f->errors.shown.isEmpty());

@@ -158,7 +158,8 @@ void TestContent::bankLineForms() {
         if (body.endsWith(u'?')) {
             ++asking;
         } else {
-            QVERIFY2(body.endsWith(u'.') && QRegularExpression("^(Name|List|Give) ").match(body).hasMatch(),
+            QVERIFY2(body.endsWith(u'.') &&
+                         QRegularExpression("^(Name|List|Give) ").match(body).hasMatch(),
                      qPrintable(q));
             ++instructions;
         }
@@ -191,19 +192,45 @@ void TestContent::bankQuestionsDifferFromPracticeOnlyAsListed() {
         };
         QString expected = item;
         switch (n) {
-        case 5: case 10: case 139: expected = item.chopped(1); break;
-        case 17: case 94: expected = QString(item).replace(kNbsp, u' '); break;
-        case 130: case 197: expected = insertBefore(" (year 2002)"); break;
-        case 181: case 182: case 184: case 185: case 186: case 188: case 189: case 190:
+        case 5:
+        case 10:
+        case 139:
+            expected = item.chopped(1);
+            break;
+        case 17:
+        case 94:
+            expected = QString(item).replace(kNbsp, u' ');
+            break;
+        case 130:
+        case 197:
+            expected = insertBefore(" (year 2002)");
+            break;
+        case 181:
+        case 182:
+        case 184:
+        case 185:
+        case 186:
+        case 188:
+        case 189:
+        case 190:
             expected = insertBefore(" (for Ontario residents)");
             break;
         case 187:
             QCOMPARE(item, QStringLiteral("187. List three minerals found in your region. "));
-            expected = "187. List atleast three minerals found in your region (for Ontario residents). ";
+            expected =
+                "187. List atleast three minerals found in your region (for Ontario residents). ";
             break;
-        case 192: expected = insertBefore(" (for Toronto residents-2002)"); break;
-        case 194: case 195: case 196: expected = insertBefore(" (for Ontario residents-2002)"); break;
-        default: ++same; break;
+        case 192:
+            expected = insertBefore(" (for Toronto residents-2002)");
+            break;
+        case 194:
+        case 195:
+        case 196:
+            expected = insertBefore(" (for Ontario residents-2002)");
+            break;
+        default:
+            ++same;
+            break;
         }
         QCOMPARE(q, expected);
     }
@@ -277,17 +304,20 @@ void TestContent::practiceExamplesExactly_data() {
     QTest::newRow("0") << 0 << "1. Who are the Aboriginal peoples of Canada?";
     QTest::newRow("4") << 4 << QStringLiteral("5. From whom are the M\u00e9tis descended? ");
     QTest::newRow("16") << 16
-                        << QStringLiteral("17. Which trade spread across Canada, making it important "
-                                          "to the economy for over 300\u00a0years? ");
+                        << QStringLiteral(
+                               "17. Which trade spread across Canada, making it important "
+                               "to the economy for over 300\u00a0years? ");
     QTest::newRow("33") << 33
                         << "34. List each province and territory and tell when each one joined the "
                            "Confederation. ";
     QTest::newRow("180") << 180 << "181. When did settlers from Europe first come to your region? ";
-    QTest::newRow("192") << 192
-                         << "193. What is the name of your provincial representative (member of the "
-                            "Legislative Assembly, member of the provincial Parliament, member of "
-                            "the National Assembly or member of the House of Assembly)? ";
-    QTest::newRow("196") << 196 << "197. What is the name of your lieutenant-governor or commissioner?";
+    QTest::newRow("192")
+        << 192
+        << "193. What is the name of your provincial representative (member of the "
+           "Legislative Assembly, member of the provincial Parliament, member of "
+           "the National Assembly or member of the House of Assembly)? ";
+    QTest::newRow("196") << 196
+                         << "197. What is the name of your lieutenant-governor or commissioner?";
 }
 
 void TestContent::practiceExamplesExactly() {

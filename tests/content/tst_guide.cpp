@@ -29,9 +29,9 @@ QString folded(const QString& text) {
 
 // Official sources a page may send the reader to, besides the guide's own pages.
 bool officialHost(const QString& host) {
-    static const QStringList allowed = {"gc.ca", "canada.ca", "elections.ca", "gg.ca",
-                                        "gov.on.ca", "ontario.ca", "ola.org", "lgontario.ca",
-                                        "toronto.ca"};
+    static const QStringList allowed = {"gc.ca",   "canada.ca",    "elections.ca",
+                                        "gg.ca",   "gov.on.ca",    "ontario.ca",
+                                        "ola.org", "lgontario.ca", "toronto.ca"};
     for (const QString& domain : allowed) {
         if (host == domain || host.endsWith(u'.' + domain))
             return true;
@@ -112,7 +112,8 @@ void TestGuide::answerPagesAgreeWithTheBank() {
 void TestGuide::questionsChapterListsThePracticeList() {
     const QString html = readPage(QStringLiteral("study/21.html"));
     QVERIFY(html.contains(QStringLiteral("Section I. Questions about Canada (questions 1-180)")));
-    QVERIFY(html.contains(QStringLiteral("Section II. Questions about your region (questions 181-197)")));
+    QVERIFY(html.contains(
+        QStringLiteral("Section II. Questions about your region (questions 181-197)")));
     const QRegularExpression item("<li><a href=\"\\.\\./answers/(\\d+)\\.html\">([^<]*)</a></li>");
     int expected = 1;
     for (auto it = item.globalMatch(html); it.hasNext(); ++expected) {

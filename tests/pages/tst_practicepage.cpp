@@ -10,7 +10,8 @@
 
 namespace {
 const QString kSectionI = QStringLiteral("Section I. Questions about Canada (questions 1-180)");
-const QString kSectionII = QStringLiteral("Section II. Questions about your region (questions 181-197)");
+const QString kSectionII =
+    QStringLiteral("Section II. Questions about your region (questions 181-197)");
 } // namespace
 
 class TestPracticePage : public QObject {
@@ -55,7 +56,8 @@ void TestPracticePage::cleanup() {
 }
 
 void TestPracticePage::startsWithQuestionOneAndRevealsItsAnswer() {
-    QCOMPARE(page()->Label3->text(), QStringLiteral("1. Who are the Aboriginal peoples of Canada?"));
+    QCOMPARE(page()->Label3->text(),
+             QStringLiteral("1. Who are the Aboriginal peoples of Canada?"));
     QCOMPARE(page()->Label4->text(), kSectionI);
     QVERIFY(page()->Memo1->toPlainText().isEmpty());
     QCOMPARE(page()->WebBrowser2->size(), QSize(0, 57));
@@ -108,7 +110,8 @@ void TestPracticePage::clicksShowTheClickedQuestion() {
 
 void TestPracticePage::clickingTheCurrentItemAgainStartsAfresh() {
     click(2);
-    for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+    for (Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier)}) {
         QTest::mouseClick(page()->BitBtn1, Qt::LeftButton);
         page()->Memo1->setPlainText("my attempt");
         click(2, modifiers);

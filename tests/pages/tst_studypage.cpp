@@ -36,7 +36,8 @@ void TestStudyPage::init() {
         longPage += "<p>line</p>";
     for (int c = 1; c <= 21; ++c)
         FormFixture::writeFile(m_f->path(QStringLiteral("study/%1.html").arg(c)),
-                               QByteArray("<p>Chapter ") + QByteArray::number(c) + "</p>" + longPage);
+                               QByteArray("<p>Chapter ") + QByteArray::number(c) + "</p>" +
+                                   longPage);
     m_f->start();
     page()->ComboBox1->setFocus(Qt::OtherFocusReason);
 }

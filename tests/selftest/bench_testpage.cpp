@@ -1,8 +1,8 @@
 // Not a test: times each advance, the completion and the report write of a 178-question test.
 // tools/benchmark.sh runs it.
+#include "content/questionbank.h"
 #include "selftest/testpage.h"
 #include "support/formfixture.h"
-#include "content/questionbank.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -51,8 +51,9 @@ void TestReportFile::failureNamesTheFileAndTheCause() {
         saveReportFile(path("result.html"), {"x"});
         QFAIL("no error raised");
     } catch (const AppError& error) {
-        QCOMPARE(error.message(),
-                 QStringLiteral("Cannot create file \"%1\". Is a directory").arg(path("result.html")));
+        QCOMPARE(
+            error.message(),
+            QStringLiteral("Cannot create file \"%1\". Is a directory").arg(path("result.html")));
     }
     QCOMPARE(leftovers(), QStringList{}); // no temporary file is left behind
 }

@@ -47,7 +47,8 @@ private:
         const int correct = correctOfShown();
         const int choice = right ? correct : correct % 4 + 1;
         // On the button's circle: a click past the end of the text misses it.
-        QTest::mouseClick(radio(choice), Qt::LeftButton, {}, QPoint(6, radio(choice)->height() / 2));
+        QTest::mouseClick(radio(choice), Qt::LeftButton, {},
+                          QPoint(6, radio(choice)->height() / 2));
         QTest::mouseClick(page()->Button2, Qt::LeftButton);
         return choice;
     }
@@ -145,7 +146,8 @@ void TestTestPage::tabbingOntoStartDrawsTheFirstQuestion() {
     QTest::keyClick(page()->Button1, Qt::Key_Backtab);
     QTest::keyClick(page()->ComboBox2, Qt::Key_Tab);
     QCOMPARE(page()->state().QuestionNumber, 1);
-    QCOMPARE(page()->Button2->text(), QStringLiteral("Select one of the options. Then press this button"));
+    QCOMPARE(page()->Button2->text(),
+             QStringLiteral("Select one of the options. Then press this button"));
 }
 
 void TestTestPage::warningCaptionCarriesIntoTheNextTest() {
@@ -168,15 +170,24 @@ void TestTestPage::typedLength_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("errors");
-    QTest::newRow("zero") << "0" << "5" << 0;
-    QTest::newRow("negative") << "-3" << "5" << 1; // the lone "-" is no number yet
-    QTest::newRow("above the bank") << "179" << "5" << 0;
-    QTest::newRow("200 key by key") << "200" << "5" << 0;
-    QTest::newRow("letters") << "abc" << "abc" << 3;
-    QTest::newRow("leading blank") << " 20" << " 20" << 1;
-    QTest::newRow("hex") << "$14" << "$14" << 1;
-    QTest::newRow("trailing blank") << "20 " << "20 " << 1;
-    QTest::newRow("largest") << "178" << "178" << 0;
+    QTest::newRow("zero") << "0"
+                          << "5" << 0;
+    QTest::newRow("negative") << "-3"
+                              << "5" << 1; // the lone "-" is no number yet
+    QTest::newRow("above the bank") << "179"
+                                    << "5" << 0;
+    QTest::newRow("200 key by key") << "200"
+                                    << "5" << 0;
+    QTest::newRow("letters") << "abc"
+                             << "abc" << 3;
+    QTest::newRow("leading blank") << " 20"
+                                   << " 20" << 1;
+    QTest::newRow("hex") << "$14"
+                         << "$14" << 1;
+    QTest::newRow("trailing blank") << "20 "
+                                    << "20 " << 1;
+    QTest::newRow("largest") << "178"
+                             << "178" << 0;
 }
 
 void TestTestPage::typedLength() {
@@ -260,8 +271,11 @@ void TestTestPage::symbolicLinkReportIsReplaced() {
     QVERIFY(notes.open(QIODevice::ReadOnly));
     QCOMPARE(notes.readAll(), QByteArray("my notes"));
     QVERIFY(!QFileInfo(m_f->path("result.html")).isSymLink());
-    QCOMPARE(QFileInfo(m_f->path("result.html")).size(), qint64(qstrlen(
-        R"(<font color="#FFFFFF" size="5"><span style="font-weight: 700; background-color: #FF5050">Congratulation, all of your answers were correct.</span></font><br><br><br>)")) + 2);
+    QCOMPARE(
+        QFileInfo(m_f->path("result.html")).size(),
+        qint64(qstrlen(
+            R"(<font color="#FFFFFF" size="5"><span style="font-weight: 700; background-color: #FF5050">Congratulation, all of your answers were correct.</span></font><br><br><br>)")) +
+            2);
 }
 
 void TestTestPage::longestTestAsksDistinctRecords() {

@@ -18,7 +18,8 @@ QuestionBank namedBank() {
 
 // Records a test as it would stand at completion: question k asked record asked[k-1] with
 // correct option correct[k-1]; the choice for question k sits one slot later.
-TestState finishedTest(const QList<int>& asked, const QList<int>& correct, const QList<int>& given) {
+TestState finishedTest(const QList<int>& asked, const QList<int>& correct,
+                       const QList<int>& given) {
     TestState s;
     for (int k = 1; k <= asked.size(); ++k) {
         s.AskedQuestions[k] = asked[k - 1];
@@ -152,7 +153,8 @@ void TestTestRules::reportFollowsAskedOrder() {
     const QStringList report = testrules::reportLines(s, namedBank());
     QStringList questions;
     for (const QString& line : report) {
-        if (line.endsWith("<br>") && line.startsWith('L') && (line.mid(1).chopped(4).toInt() % 7) == 1)
+        if (line.endsWith("<br>") && line.startsWith('L') &&
+            (line.mid(1).chopped(4).toInt() % 7) == 1)
             questions << line;
     }
     QCOMPARE(questions, (QStringList{"L1051<br>", "L22<br>", "L540<br>"}));

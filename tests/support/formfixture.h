@@ -34,9 +34,9 @@ public:
     FormFixture& operator=(const FormFixture&) = delete;
 
     TForm1& create() {
-        form = std::make_unique<TForm1>(
-            Content::builtIn(),
-            FormServices{&errors, [this] { return seed; }, [this](const QUrl& url) { opened << url; }});
+        form = std::make_unique<TForm1>(Content::builtIn(),
+                                        FormServices{&errors, [this] { return seed; },
+                                                     [this](const QUrl& url) { opened << url; }});
         return *form;
     }
     // Shown and active, as after start-up; creates the window first if need be.

@@ -62,7 +62,8 @@ void TestHtmlView::loadsWhileZeroWide() {
 void TestHtmlView::decodesWindows1252AndUtf8_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
-    QTest::newRow("windows-1252") << QByteArray("<br>M\xe9tis \x93quoted\x94") << QStringLiteral("M\u00e9tis \u201cquoted\u201d");
+    QTest::newRow("windows-1252") << QByteArray("<br>M\xe9tis \x93quoted\x94")
+                                  << QStringLiteral("M\u00e9tis \u201cquoted\u201d");
     QTest::newRow("utf-8") << QByteArray("<br>M\xc3\xa9tis") << QStringLiteral("M\u00e9tis");
 }
 

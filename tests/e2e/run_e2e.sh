@@ -1,0 +1,225 @@
+#!/usr/bin/env bash
+# End to end: starts the built program under a virtual X server in a folder of test pages,
+# drives it with xdotool as a user would, and checks what the user sees and gets: the window's
+# title, position and size, chapter 1 on the Study Guide page, and a five-question test clicked
+# through to its result.html, checked line by line against the question bank.
+#   run_e2e.sh PROGRAM SOURCE_DIR
+# Exits 77 (skipped) only when no X server can be started or driven here.
+set -euo pipefail
+
+program=$(realpath "$1")
+source=$(realpath "$2")
+script=$(realpath "${BASH_SOURCE[0]}")
+title='Orvane 1.3 (jan-feb.2003)'
+
+# Window layout, in pixels from the window's client origin.
+client_w=757 client_h=427
+window_x=262 window_y=221
+page_x=$((4 + 4)) page_y=$((3 + 27)) # page control at (4,3), its pages at (4,27) within it
+tab_y=15                             # the row of page tabs
+
+log() { echo "e2e: $*"; }
+
+# ---------------------------------------------------------------------------------------------
+# Inside the virtual display: drive the window. Leaves result.html in the working folder.
+if [ "${3:-}" = --inside ]; then
+  if ! timeout 10 xdotool getdisplaygeometry >/dev/null; then
+    log "xdotool cannot talk to an X server on ${DISPLAY:-(no DISPLAY)}"
+    exit 77
+  fi
+  touch .x-started
+
+  unset WAYLAND_DISPLAY
+  QT_QPA_PLATFORM=xcb "$program" >program.log 2>&1 &
+  pid=$!
+  trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true' EXIT
+  fail() {
+    log "FAIL: $*"
+    if [ -s program.log ]; then log "program output:"; sed 's/^/  | /' program.log; fi
+    exit 1
+  }
+
+  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^Orvane' | head -1) ||
+    true
+  [ -n "$window" ] || fail "no window of the program appeared within 20 s"
+  got=$(xdotool getwindowname "$window")
+  [ "$got" = "$title" ] || fail "window title is '$got', not '$title'"
+  log "window title: $got"
+
+  # No window manager runs, so the client area is placed exactly where the program asks.
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [ "$WIDTH"x"$HEIGHT" = ${client_w}x$client_h ] ||
+    fail "client area is ${WIDTH}x$HEIGHT, not ${client_w}x$client_h"
+  [ "$X,$Y" = "$window_x,$window_y" ] || fail "window is at $X,$Y, not $window_x,$window_y"
+  log "window geometry: ${WIDTH}x$HEIGHT at $X,$Y"
+  origin_x=$X origin_y=$Y
+
+  # count_colour COLOUR X Y W H: pixels of exactly COLOUR in that rectangle of the window.
+  count_colour() {
+    import -silent -window root png:- |
+      convert png:- -crop "$4x$5+$((origin_x + $2))+$((origin_y + $3))" +repage \
+        -fill white +opaque "$1" -fill black -opaque "$1" -colorspace gray \
+        -format '%[fx:round((1-mean)*w*h)]' info:
+  }
+  click() { # click X Y, client coordinates
+    xdotool mousemove --sync $((origin_x + $1)) $((origin_y + $2)) click 1
+    sleep 0.25
+  }
+  page_click() { click $((page_x + $1)) $((page_y + $2)); }
+  visible_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+
+  # Chapter 1: its page carries a magenta block that nothing else in the window has.
+  view=(7 56 729 329) # WebBrowser1 on the Study Guide page
+  for _ in $(seq 50); do
+    magenta=$(count_colour '#FF00FF' $((page_x + view[0])) $((page_y + view[1])) "${view[2]}" "${view[3]}")
+    [ "$magenta" -gt 1000 ] && break
+    sleep 0.2
+  done
+  import -silent -window root -crop "${client_w}x$client_h+$origin_x+$origin_y" +repage window-start.png
+  [ "$magenta" -gt 1000 ] || fail "chapter 1 is not shown in the Study Guide view (screenshot window-start.png)"
+  [ "$(visible_windows)" -eq 1 ] || fail "another window (an error box?) is open at start-up"
+  log "chapter 1 shown"
+
+  # The Test Yourself page: its maroon instruction band (Label18) tells it from the others.
+  band=(58 25 639 14)
+  on_test_page() {
+    [ "$(count_colour '#800000' $((page_x + band[0])) $((page_y + band[1])) "${band[2]}" "${band[3]}")" -gt 2000 ]
+  }
+  # The tabs' widths follow the font; try along the tab row from the left until the page shows.
+  found=
+  for x in $(seq 10 20 400); do
+    click "$x" "$tab_y"
+    if on_test_page; then found=$x; break; fi
+  done
+  [ -n "$found" ] || fail "no tab along the tab row opens the Test Yourself page"
+  log "Test Yourself tab at x=$found"
+
+  page_click $((171 + 37)) $((44 + 10)) # Start the Test! (focus on it shows question 1)
+  for question in 1 2 3 4 5; do
+    page_click $((15 + 6)) $((160 + 8))    # RadioButton1, on its indicator
+    page_click $((192 + 156)) $((326 + 11)) # Submit
+  done
+  for _ in $(seq 50); do
+    [ -f result.html ] && break
+    sleep 0.2
+  done
+  import -silent -window root -crop "${client_w}x$client_h+$origin_x+$origin_y" +repage window-end.png
+  [ -f result.html ] || fail "no result.html after five answered questions (screenshot window-end.png)"
+  [ "$(visible_windows)" -eq 1 ] || fail "another window (an error box?) is open after the test"
+  kill -0 "$pid" 2>/dev/null || fail "the program ended during the test"
+  log "result.html written"
+  exit 0
+fi
+
+# ---------------------------------------------------------------------------------------------
+# Outside: prepare the folder, run the above under xvfb-run, then check the report.
+for tool in xvfb-run Xvfb xauth xdotool import convert iconv timeout; do
+  if ! command -v "$tool" >/dev/null; then
+    log "SKIP: $tool is not installed, so no virtual X server can be driven (bash tools/deps.sh test installs it)"
+    exit 77
+  fi
+done
+[ -x "$program" ] || { log "FAIL: $program is not a built program"; exit 1; }
+bank=$source/src/content/question_bank.txt
+[ "$(wc -l <"$bank")" -eq 1260 ] || { log "FAIL: $bank does not have 1260 lines"; exit 1; }
+
+work=$(mktemp -d)
+keep_on_failure() {
+  local status=$?
+  if [ "$status" -eq 0 ] || [ "$status" -eq 77 ]; then rm -rf "$work"; else log "files kept in $work"; fi
+}
+trap keep_on_failure EXIT
+mkdir "$work/study" "$work/answers"
+cat >"$work/study/1.html" <<'EOF'
+<p>E2E chapter one</p>
+<table bgcolor="#FF00FF" width="300" height="100"><tr><td>&nbsp;</td></tr></table>
+EOF
+echo '<p>E2E answer one</p>' >"$work/answers/1.html"
+
+status=0
+(cd "$work" && timeout -k 5 100 xvfb-run -a -s "-screen 0 1280x1024x24" \
+  bash "$script" "$program" "$source" --inside) || status=$?
+if [ ! -e "$work/.x-started" ]; then
+  log "SKIP: no virtual X server could be started here (xvfb-run exit status $status)"
+  exit 77
+fi
+[ "$status" -eq 124 ] && { log "FAIL: the window part took more than 100 s"; exit 1; }
+[ "$status" -eq 0 ] || exit "$status"
+
+# The report: CR LF lines in Windows-1252, a header, then ten lines per wrong answer.
+report=$work/result.html
+fail() { log "FAIL: result.html: $*"; exit 1; }
+export LC_ALL=C
+lines=$(wc -l <"$report")
+[ "$(tail -c 2 "$report" | od -An -tx1 | tr -d ' \n')" = 0d0a ] || fail "does not end with CR LF"
+[ "$(grep -c $'\r$' "$report")" -eq "$lines" ] || fail "has lines not ended by CR LF"
+iconv -f WINDOWS-1252 -t UTF-8 "$report" | tr -d '\r' >"$work/report.txt" || fail "is not Windows-1252 text"
+
+all_correct='<font color="#FFFFFF" size="5"><span style="font-weight: 700; background-color: #FF5050">Congratulation, all of your answers were correct.</span></font><br><br><br>'
+some_wrong='<font color="#FFFFFF" size="5"><span style="font-weight: 700; background-color: #FF5050">List of All Incorrect Answers</span></font><br><br><br>'
+header=$(head -n 1 "$work/report.txt")
+if [ "$header" = "$all_correct" ]; then
+  [ "$lines" -eq 1 ] || fail "the all-correct header is followed by $((lines - 1)) more lines"
+  wrong=0
+elif [ "$header" = "$some_wrong" ]; then
+  [ "$lines" -gt 1 ] && [ $(((lines - 1) % 10)) -eq 0 ] || fail "has $lines lines, not 1 + 10 per wrong answer"
+  wrong=$(((lines - 1) / 10))
+  [ "$wrong" -le 5 ] || fail "lists $wrong wrong answers of a five-question test"
+else
+  fail "first line is not a report header: $header"
+fi
+log "report: $lines lines, $wrong wrong answer(s) of 5"
+
+# Every wrong answer against its bank record (block r: lines 7r+1 question, 7r+2..7r+5 options,
+# 7r+6 the correct option). Option A was always chosen, so each listed answer marks A as the
+# user's and the bank's correct option as correct; no question is listed twice.
+awk -v bank_lines=1260 '
+  BEGIN {
+    correct_open = "<span style=\"background-color: #00ff00\">"
+    correct_tail = "<b><font face=\"Verdana\" size=\"1\" color=\"#FFFFFF\"><span style=\"background-color: #008000\">&nbsp;- CORRECT ANSWER</span></font></b><br>"
+    chosen_open = "<span style=\"background-color: #ff0000\">"
+    chosen_tail = "<b><font face=\"Verdana\" size=\"1\" color=\"#FFFFFF\"><span style=\"background-color: #FF5050\">&nbsp;- YOUR ANSWER</span></font></b><br>"
+  }
+  FNR == NR { bank[FNR - 1] = $0; bank_read = FNR; next }
+  FNR > 1 { report[FNR] = $0; last = FNR }
+  function expected(r, k,    right, j, n) { # line k (0..9) of the block for record r
+    right = bank[7 * r + 6] + 0
+    if (k == 0) return bank[7 * r + 1] "<br>"
+    if (k == 9) return "<br><hr><br>"
+    n = 1
+    for (j = 1; j <= 4; j++) {
+      if (j == right || j == 1) {
+        if (k == n) return (j == right ? correct_open : chosen_open)
+        if (k == n + 1) return bank[7 * r + 1 + j] (j == right ? correct_tail : chosen_tail)
+        if (k == n + 2) return "</span>"
+        n += 3
+      } else {
+        if (k == n) return bank[7 * r + 1 + j] "<br>"
+        n += 1
+      }
+    }
+  }
+  END {
+    if (bank_read != bank_lines) { print "e2e: FAIL: the bank has " bank_read " lines"; exit 1 }
+    for (b = 2; b <= last; b += 10) {
+      q = report[b]
+      if (q !~ /^[0-9]+\. .*<br>$/) { print "e2e: FAIL: line " b " is not a question line: " q; exit 1 }
+      match_r = 0
+      for (r = 1; r <= 179 && !match_r; r++) {
+        if (bank[7 * r + 1] "<br>" != q) continue
+        ok = 1
+        for (k = 0; k <= 9 && ok; k++) ok = report[b + k] == expected(r, k)
+        if (ok) match_r = r
+      }
+      if (!match_r) {
+        print "e2e: FAIL: the answer listed from line " b " does not match its bank record:"
+        for (k = 0; k <= 9; k++) print "  | " report[b + k]
+        exit 1
+      }
+      if (seen[match_r]++) { print "e2e: FAIL: question " match_r " is listed twice"; exit 1 }
+      if (bank[7 * match_r + 6] + 0 == 1) { print "e2e: FAIL: question " match_r " is listed but option A is its answer"; exit 1 }
+    }
+  }
+' "$bank" "$work/report.txt" || exit 1
+log "every listed answer matches the bank, byte for byte"
+log "PASS"

@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Installs a build into a staging folder and checks what a desktop and a package get: the
+# program, the guide pages, the desktop entry, the AppStream metainfo and the icons.
+#   check_install.sh BUILD_DIR SOURCE_DIR
+# Exits 77 (skipped) when desktop-file-validate or appstreamcli is not installed.
+set -euo pipefail
+
+build=$(realpath "$1")
+source=$(realpath "$2")
+cmake=${CMAKE:-cmake}
+app_id=org.example.Orvane
+
+for tool in desktop-file-validate appstreamcli; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is not installed (bash tools/deps.sh test installs it)"
+    exit 77
+  fi
+done
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+"$cmake" --install "$build" --prefix "$stage" >/dev/null
+
+# The program.
+[ -f "$stage/bin/orvane" ] && [ -x "$stage/bin/orvane" ] || fail "bin/orvane missing or not executable"
+
+# The guide: every page and picture of guide/ installed unchanged, and nothing else but folders.
+guide=$stage/share/orvane/guide
+[ -f "$guide/study/1.html" ] || fail "share/orvane/guide/study/1.html missing"
+[ -d "$guide/answers" ] || fail "share/orvane/guide/answers/ missing"
+if [ -f "$source/guide/answers/1.html" ] && [ ! -f "$guide/answers/1.html" ]; then
+  fail "share/orvane/guide/answers/1.html missing"
+fi
+while IFS= read -r -d '' file; do
+  relative=${file#"$source/guide/"}
+  case $(basename "$relative") in result.html | .result-*) continue ;; esac
+  cmp -s "$file" "$guide/$relative" || fail "guide/$relative not installed as it is in the source tree"
+done < <(find "$source/guide" -type f -print0)
+while IFS= read -r -d '' file; do
+  relative=${file#"$guide/"}
+  [ -f "$source/guide/$relative" ] || fail "guide/$relative installed but not in the source tree"
+done < <(find "$guide" -type f -print0)
+
+# The desktop entry starts the program in the guide folder of the configured prefix.
+desktop=$stage/share/applications/$app_id.desktop
+if [ -f "$desktop" ]; then
+  desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $app_id.desktop"
+  key() { sed -n "s/^$1=//p" "$desktop"; }
+  [ "$(key Exec)" = orvane ] || fail "desktop entry: Exec is '$(key Exec)', not orvane"
+  [ "$(key Icon)" = "$app_id" ] || fail "desktop entry: Icon is '$(key Icon)', not $app_id"
+  [ "$(key Categories)" = "Education;" ] || fail "desktop entry: Categories is '$(key Categories)'"
+  prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")
+  path=$(key Path)
+  case $path in
+    "$prefix"/*/orvane/guide) [ -f "$stage${path#"$prefix"}/study/1.html" ] ||
+      fail "desktop entry: Path $path is not where the guide is installed" ;;
+    *) fail "desktop entry: Path '$path' is not the guide folder under the prefix $prefix" ;;
+  esac
+else
+  fail "share/applications/$app_id.desktop missing"
+fi
+
+# The metainfo, alone and with the tree it describes (its launchable desktop entry).
+metainfo=$stage/share/metainfo/$app_id.metainfo.xml
+if [ -f "$metainfo" ]; then
+  appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate rejects the metainfo"
+  appstreamcli validate-tree --no-net --strict "$stage" || fail "appstreamcli validate-tree rejects the install tree"
+else
+  fail "share/metainfo/$app_id.metainfo.xml missing"
+fi
+
+# The icons, at the sizes their folders name.
+png_size() { # width x height from the PNG header
+  local w h
+  [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || return 1
+  w=$(od -An -tu4 --endian=big -j 16 -N 4 "$1" | tr -d ' ')
+  h=$(od -An -tu4 --endian=big -j 20 -N 4 "$1" | tr -d ' ')
+  echo "${w}x$h"
+}
+icons=$stage/share/icons/hicolor
+for size in 16 64; do
+  icon=$icons/${size}x$size/apps/$app_id.png
+  if [ -f "$icon" ]; then
+    got=$(png_size "$icon") || got="not a PNG"
+    [ "$got" = "${size}x$size" ] || fail "${size}x$size icon is $got"
+  else
+    fail "${size}x$size/apps/$app_id.png missing"
+  fi
+done
+svg=$icons/scalable/apps/$app_id.svg
+[ -f "$svg" ] && grep -q '<svg' "$svg" || fail "scalable/apps/$app_id.svg missing or not SVG"
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "install layout OK"
