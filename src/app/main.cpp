@@ -1,13 +1,12 @@
 #include "app/errortext.h"
 #include "app/tform1.h"
 #include "widgets/errorbox.h"
+#include "widgets/picklist.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFont>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -29,9 +28,9 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     const QString title = applicationTitle(QCoreApplication::applicationFilePath());
-    QApplication::setApplicationDisplayName(QString());
     QGuiApplication::setApplicationName(title);
-    QApplication::setKeyboardInputInterval(500);
+    // The chapter list's drop-down searches by prefix at the same pace as its closed field.
+    QApplication::setKeyboardInputInterval(PickList::kSearchInterval);
 
     MessageErrorBox errorBox(title);
     FormServices services{&errorBox, RandomDraw::clockSeed(),
