@@ -30,18 +30,42 @@ if [ "${3:-}" = --inside ]; then
   touch .x-started
 
   unset WAYLAND_DISPLAY
-  QT_QPA_PLATFORM=xcb "$program" >program.log 2>&1 &
-  pid=$!
-  trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true' EXIT
+  pid= watcher=
+  trap 'kill $pid $watcher 2>/dev/null || true; wait 2>/dev/null || true' EXIT
   fail() {
     log "FAIL: $*"
     if [ -s program.log ]; then log "program output:"; sed 's/^/  | /' program.log; fi
     exit 1
   }
 
-  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^Orvane' | head -1) ||
-    true
+  # Xvfb (seen with 21.1 on Debian 12) can drop a client connection opened at the same moment
+  # as another one, and a program that cannot connect does not start. So the watcher that waits
+  # for the window connects first, and a start that failed only for want of the X connection is
+  # tried again.
+  for attempt in 1 2 3; do
+    timeout 20 xdotool search --sync --onlyvisible --name '^Orvane' >window.id 2>/dev/null &
+    watcher=$!
+    sleep 0.5
+    QT_QPA_PLATFORM=xcb "$program" >program.log 2>&1 &
+    pid=$!
+    while kill -0 "$watcher" 2>/dev/null && kill -0 "$pid" 2>/dev/null; do sleep 0.05; done
+    if kill -0 "$pid" 2>/dev/null; then
+      wait "$watcher" || true
+      break
+    fi
+    kill "$watcher" 2>/dev/null || true
+    wait "$watcher" 2>/dev/null || true
+    status=0
+    wait "$pid" || status=$?
+    if [ "$attempt" -lt 3 ] && grep -q 'could not connect to display' program.log; then
+      log "the program could not connect to the X server (attempt $attempt); starting it again"
+      continue
+    fi
+    fail "the program ended at start-up with exit status $status"
+  done
+  window=$(head -n 1 window.id)
   [ -n "$window" ] || fail "no window of the program appeared within 20 s"
+  [ "$(xdotool getwindowpid "$window")" = "$pid" ] || fail "the window found is not the program's"
   got=$(xdotool getwindowname "$window")
   [ "$got" = "$title" ] || fail "window title is '$got', not '$title'"
   log "window title: $got"
