@@ -6,10 +6,10 @@
 
 namespace {
 
-constexpr QColor kNavy(0x00, 0x00, 0x80);
-constexpr QColor kMaroon(0x80, 0x00, 0x00);
-constexpr QColor kRed(0xFF, 0x00, 0x00);
-constexpr QColor kWhite(0xFF, 0xFF, 0xFF);
+using controls::kMaroon;
+using controls::kNavy;
+using controls::kRed;
+using controls::kWhite;
 
 const QString kNotice = QStringLiteral(
     "This practice test consists of 178 multiple choice questions, including some that are "
@@ -33,15 +33,6 @@ TZelUrlLabel* link(QWidget* page, const char* name, QRect geometry, const QStrin
     label->setHoverColor(page->palette().color(QPalette::Button));
     label->setHoverFont(red);
     label->setHoverLayout(TTextLayout::Top);
-    return label;
-}
-
-Label* heading(QWidget* page, const char* name, QRect geometry, const QString& text) {
-    auto* label = new Label(page, name, geometry, text,
-                            controls::font(QStringLiteral("MS Sans Serif"), 13, true), kRed,
-                            Label::Sizing::Fixed);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setBackground(kWhite);
     return label;
 }
 
@@ -73,9 +64,9 @@ AboutPage::AboutPage(QWidget* parent, UrlOpener opener) : QWidget(parent) {
     Label14 = new Label(this, "Label14", {162, 243, 96, 13}, QStringLiteral("- Internet Resources"),
                         window, text);
     // Label16 lies over all of Label15 but a white strip at the left end of the band.
-    Label15 = heading(this, "Label15", {2, 4, 727, 17}, QStringLiteral("Orvane"));
-    Label16 =
-        heading(this, "Label16", {5, 4, 727, 17}, QStringLiteral("Orvane 1.3 (jan-feb.2003)"));
+    Label15 = controls::headingBand(this, "Label15", {2, 4, 727, 17}, QStringLiteral("Orvane"));
+    Label16 = controls::headingBand(this, "Label16", {5, 4, 727, 17},
+                                    QStringLiteral("Orvane 1.3 (jan-feb.2003)"));
     Label30 =
         new Label(this, "Label30", {88, 296, 67, 12}, QStringLiteral("Upgrades at :"), navy, kNavy);
     Label39 = new Label(this, "Label39", {64, 112, 624, 65}, kNotice,

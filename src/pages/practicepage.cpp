@@ -12,11 +12,8 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
     : QWidget(parent) {
     setObjectName(QStringLiteral("TabSheet1"));
     const QFont navy = controls::verdanaTitle();
-    Label2 = new Label(this, "Label2", {2, 4, 727, 17}, QStringLiteral("Orvane: Practice Section"),
-                       controls::font(QStringLiteral("MS Sans Serif"), 13, true), Qt::red,
-                       Label::Sizing::Fixed);
-    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setBackground(Qt::white);
+    Label2 = controls::headingBand(this, "Label2", {2, 4, 727, 17},
+                                   QStringLiteral("Orvane: Practice Section"));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -28,14 +25,14 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
     }
 
     Label3 = new Label(this, "Label3", {3, 213, 726, 16}, QStringLiteral("label3"),
-                       controls::font(QStringLiteral("Trebuchet MS"), 11, true),
-                       QColor(0x00, 0x80, 0x00), Label::Sizing::WrapToWidth);
+                       controls::font(QStringLiteral("Trebuchet MS"), 11, true), controls::kGreen,
+                       Label::Sizing::WrapToWidth);
     Label4 = new Label(this, "Label4", {2, 25, 727, 13}, QStringLiteral("Label4"), navy,
-                       QColor(0x80, 0x00, 0x00), Label::Sizing::Fixed);
+                       controls::kMaroon, Label::Sizing::Fixed);
     Label5 = new Label(this, "Label5", {6, 120, 412, 12},
                        QStringLiteral("Type in what you think is the correct answer, then click "
                                       "the button at the bottom:"),
-                       navy, QColor(0x00, 0x00, 0x80));
+                       navy, controls::kNavy);
     Bevel3 = controls::bevel(this, "Bevel3", {3, 253, 726, 97});
 
     ListBox1 = new ListBox(this, "ListBox1");
@@ -61,7 +58,7 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
     BitBtn1->setGeometry(241, 365, 285, 21);
     BitBtn1->setFont(controls::font(QStringLiteral("MS Sans Serif"), 11, true));
     QPalette green = BitBtn1->palette();
-    green.setColor(QPalette::ButtonText, QColor(0x00, 0x80, 0x00));
+    green.setColor(QPalette::ButtonText, controls::kGreen);
     BitBtn1->setPalette(green);
     BitBtn1->setAutoDefault(true); // Enter presses the focused button
 

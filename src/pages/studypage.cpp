@@ -8,11 +8,8 @@
 
 StudyPage::StudyPage(QWidget* parent, const QStringList& chapters) : QWidget(parent) {
     setObjectName(QStringLiteral("TabSheet2"));
-    Label6 = new Label(this, "Label6", {5, 4, 727, 17}, QStringLiteral("Orvane - Study Guide"),
-                       controls::font(QStringLiteral("MS Sans Serif"), 13, true), Qt::red,
-                       Label::Sizing::Fixed);
-    Label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label6->setBackground(Qt::white);
+    Label6 = controls::headingBand(this, "Label6", {5, 4, 727, 17},
+                                   QStringLiteral("Orvane - Study Guide"));
     WebBrowser1 = new HtmlView(this, "WebBrowser1");
     WebBrowser1->setGeometry(7, 56, 729, 329);
     ComboBox1 = new PickList(this, "ComboBox1", {7, 28, 401, 22});

@@ -26,9 +26,9 @@ const QString kSubmit = QStringLiteral("Submit");
 const QString kChooseFirst = QStringLiteral("Select one of the options. Then press this button");
 const QString kDefaultLength = QStringLiteral("5");
 
-const QColor kGreen(0x00, 0x80, 0x00);
-const QColor kNavy(0x00, 0x00, 0x80);
-const QColor kMaroon(0x80, 0x00, 0x00);
+using controls::kGreen;
+using controls::kMaroon;
+using controls::kNavy;
 
 QString excludedNotice() {
     return QStringLiteral("            \n"
@@ -49,11 +49,8 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
     const QColor text = palette().color(QPalette::WindowText);
 
     Bevel2 = controls::bevel(this, "Bevel2", {8, 144, 713, 169});
-    Label17 = new Label(this, "Label17", {2, 4, 727, 17}, QStringLiteral("Orvane: Test Yourself"),
-                        controls::font(QStringLiteral("MS Sans Serif"), 13, true), Qt::red,
-                        Label::Sizing::Fixed);
-    Label17->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label17->setBackground(Qt::white);
+    Label17 = controls::headingBand(this, "Label17", {2, 4, 727, 17},
+                                    QStringLiteral("Orvane: Test Yourself"));
     Label18 = new Label(this, "Label18", {58, 25, 639, 14},
                         QStringLiteral("Choose the number of questions you'd like to be asked and "
                                        "then click the \"Start the test!\" button."),

@@ -66,6 +66,15 @@ QFont verdanaTitle() {
     return font(QStringLiteral("Verdana"), 9, true);
 }
 
+Label* headingBand(QWidget* parent, const char* name, QRect geometry, const QString& text) {
+    auto* label =
+        new Label(parent, name, geometry, text, font(QStringLiteral("MS Sans Serif"), 13, true),
+                  kRed, Label::Sizing::Fixed);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setBackground(kWhite);
+    return label;
+}
+
 QFrame* bevel(QWidget* parent, const char* name, QRect geometry) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QLatin1String(name));

@@ -27,11 +27,20 @@ private:
 
 namespace controls {
 
+// The named colours of the layout.
+constexpr QColor kRed(0xFF, 0x00, 0x00);
+constexpr QColor kGreen(0x00, 0x80, 0x00);
+constexpr QColor kNavy(0x00, 0x00, 0x80);
+constexpr QColor kMaroon(0x80, 0x00, 0x00);
+constexpr QColor kWhite(0xFF, 0xFF, 0xFF);
+
 // Maps the layout's Windows font faces onto faces a Linux desktop has.
 void installFontSubstitutes();
 QFont font(const QString& family, int pixelSize, bool bold = false);
 QFont windowFont();
 QFont verdanaTitle(); // the navy 9 px bold captions
 QFrame* bevel(QWidget* parent, const char* name, QRect geometry);
+// The white band with a red bold title across the top of a page.
+Label* headingBand(QWidget* parent, const char* name, QRect geometry, const QString& text);
 
 } // namespace controls
