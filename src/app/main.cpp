@@ -1,4 +1,4 @@
-#include "app/errortext.h"
+#include "base/errortext.h"
 #include "app/tform1.h"
 #include "widgets/errorbox.h"
 #include "widgets/picklist.h"

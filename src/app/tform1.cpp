@@ -1,8 +1,8 @@
 #include "app/tform1.h"
 
 #include "app/aboutpage.h"
-#include "app/apperror.h"
-#include "app/errortext.h"
+#include "base/apperror.h"
+#include "base/errortext.h"
 #include "pages/practicepage.h"
 #include "pages/studypage.h"
 #include "selftest/testpage.h"

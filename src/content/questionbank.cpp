@@ -1,7 +1,7 @@
 #include "content/questionbank.h"
 
-#include "app/apperror.h"
-#include "app/intvalue.h"
+#include "base/apperror.h"
+#include "base/intvalue.h"
 #include "content/textlist.h"
 
 QuestionBank::QuestionBank(QStringList lines) : m_lines(std::move(lines)) {}

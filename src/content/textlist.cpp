@@ -1,6 +1,6 @@
 #include "content/textlist.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 
 #include <QFile>
 

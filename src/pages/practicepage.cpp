@@ -1,6 +1,6 @@
 #include "pages/practicepage.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "widgets/htmlview.h"
 #include "widgets/label.h"
 #include "widgets/listbox.h"

@@ -1,7 +1,7 @@
 #include "selftest/reportfile.h"
 
-#include "app/apperror.h"
-#include "widgets/cp1252.h"
+#include "base/apperror.h"
+#include "base/cp1252.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "selftest/testpage.h"
 
-#include "app/apperror.h"
-#include "app/intvalue.h"
+#include "base/apperror.h"
+#include "base/intvalue.h"
 #include "content/questionbank.h"
 #include "selftest/reportfile.h"
 #include "selftest/testrules.h"
@@ -9,7 +9,7 @@
 #include "widgets/focusbutton.h"
 #include "widgets/htmlview.h"
 #include "widgets/label.h"
-#include "widgets/pageaddress.h"
+#include "base/pageaddress.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>

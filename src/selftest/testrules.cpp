@@ -1,6 +1,6 @@
 #include "selftest/testrules.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "content/questionbank.h"
 
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "widgets/htmlview.h"
 
-#include "widgets/cp1252.h"
+#include "base/cp1252.h"
 #include "widgets/label.h"
-#include "widgets/pageaddress.h"
+#include "base/pageaddress.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "content/questionbank.h"
 #include "selftest/randomdraw.h"
 #include "selftest/testrules.h"

@@ -1,5 +1,5 @@
 #include "widgets/htmlview.h"
-#include "widgets/pageaddress.h"
+#include "base/pageaddress.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "app/intvalue.h"
+#include "base/intvalue.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "app/apperror.h"
-#include "app/errortext.h"
-#include "app/intvalue.h"
+#include "base/apperror.h"
+#include "base/errortext.h"
+#include "base/intvalue.h"
 
 #include <QTest>
 

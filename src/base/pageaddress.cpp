@@ -1,4 +1,4 @@
-#include "widgets/pageaddress.h"
+#include "base/pageaddress.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "app/errortext.h"
+#include "base/errortext.h"
 
 QString errorBoxText(const QString& message) {
     if (!message.isEmpty() && message.back() > QChar(u'.'))
