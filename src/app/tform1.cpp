@@ -8,6 +8,7 @@
 #include "selftest/testpage.h"
 #include "widgets/errorbox.h"
 #include "widgets/focusbutton.h"
+#include "widgets/htmlview.h"
 #include "widgets/jpegimage.h"
 #include "widgets/label.h"
 #include "widgets/listbox.h"
@@ -56,6 +57,8 @@ TForm1::TForm1(Content content, FormServices services)
     PageControl1->setCurrentIndex(0);
     PageControl1->setFocus(Qt::OtherFocusReason);
 
+    for (HtmlView* view : findChildren<HtmlView*>())
+        view->setGuideFolder(m_services.guideFolder);
     wire();
     // The creation event: the Practice page is ready with question 1 before the first show.
     dispatch(&TForm1::ListBox1Click);

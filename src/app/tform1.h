@@ -18,6 +18,9 @@ struct FormServices {
     ErrorBox* errorBox = nullptr; // not owned
     RandomDraw::SeedSource seed;
     UrlOpener openUrl;
+    // The installed guide pages, which the views may read besides the working folder; empty
+    // where the working folder holds the pages itself.
+    QString guideFolder;
 };
 
 // The main window. It builds the four pages, holds the wiring of every control event to its

@@ -1,13 +1,10 @@
 #include "widgets/htmlview.h"
 
-#include "base/cp1252.h"
-#include "widgets/label.h"
 #include "base/pageaddress.h"
+#include "base/pagefile.h"
+#include "widgets/label.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStringDecoder>
 #include <QTextDocument>
 
 HtmlView::HtmlView(QWidget* parent, const char* name) : QTextBrowser(parent) {
@@ -28,33 +25,29 @@ void HtmlView::Navigate(const QString& relativePath) {
         setSource(url, QTextDocument::HtmlResource);
 }
 
-QString HtmlView::decodePage(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    // result.html is written in Windows-1252, and so may be any older page.
-    return utf8.hasError() ? cp1252::decode(bytes) : text;
-}
-
-bool HtmlView::isInsideWorkingDir(const QString& path) {
-    const QString file = QFileInfo(path).canonicalFilePath();
-    const QString root = QDir::current().canonicalPath();
-    return !file.isEmpty() && !root.isEmpty() && file.startsWith(root + u'/');
-}
-
 QVariant HtmlView::loadResource(int type, const QUrl& name) {
-    const QString path = name.isLocalFile() || name.scheme().isEmpty() ? name.path() : QString();
-    QFile file(path);
-    if (!path.isEmpty() && isInsideWorkingDir(path) && QFileInfo(path).isFile() &&
-        file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
-            return decodePage(bytes);
-        return bytes;
-    }
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    const QString path = url.isLocalFile() || url.scheme().isEmpty() ? url.path() : QString();
+    QStringList folders{QDir::currentPath()};
+    if (!m_guideFolder.isEmpty())
+        folders << m_guideFolder;
+    const PageFile::Result file =
+        path.isEmpty() ? PageFile::Result{} : PageFile::read(path, folders);
+    const bool text =
+        type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource;
+    if (file.status == PageFile::Status::Read)
+        return text ? QVariant(PageFile::decode(file.bytes)) : QVariant(file.bytes);
+    // Never an empty answer: QTextDocument would then read the file itself, past every check.
     if (type != QTextDocument::HtmlResource)
-        return {};
-    const QString shown = path.isEmpty() ? name.toString() : QDir::cleanPath(path);
+        return text ? QVariant(QString()) : QVariant(QByteArray());
+    const QString shown = (path.isEmpty() ? url.toString() : QDir::cleanPath(path)).toHtmlEscaped();
+    if (file.status == PageFile::Status::TooLarge)
+        return QStringLiteral("<html><body><h3>This page cannot be opened</h3>"
+                              "<p>The file <b>%1</b> is too large to be a page of the guide "
+                              "(more than %2 MiB).</p></body></html>")
+            .arg(shown)
+            .arg(PageFile::kMaxBytes / (1024 * 1024));
     return QStringLiteral("<html><body><h3>This page cannot be opened</h3>"
                           "<p>The file <b>%1</b> could not be opened.</p></body></html>")
-        .arg(shown.toHtmlEscaped());
+        .arg(shown);
 }

@@ -3,9 +3,10 @@
 #include <QTextBrowser>
 
 // One of the window's HTML views. Its single operation opens a page by a path relative to the
-// current working directory. It reads local files from under that folder only: a page, link
-// or picture that leads elsewhere, or that cannot be read, shows a short page of the view's
-// own instead.
+// current working directory. It reads local files from under that folder only, and from the
+// installed guide folder where there is one: a page, link, style sheet or picture that leads
+// elsewhere, that is no regular file, too large or unreadable is never read. For a page the
+// view shows a short page of its own instead; a picture or style sheet is left out.
 class HtmlView : public QTextBrowser {
     Q_OBJECT
 public:
@@ -14,10 +15,11 @@ public:
     void Navigate(const QString& relativePath);
     QString currentPath() const { return source().toLocalFile(); }
 
+    // A read-only folder of installed pages that the view may read besides the working folder.
+    void setGuideFolder(const QString& folder) { m_guideFolder = folder; }
+
     QVariant loadResource(int type, const QUrl& name) override;
 
-    static QString decodePage(const QByteArray& bytes);
-
 private:
-    static bool isInsideWorkingDir(const QString& path);
+    QString m_guideFolder;
 };
