@@ -20,6 +20,8 @@
 #include <QFile>
 #include <QPushButton>
 
+#include <cstdio>
+
 namespace {
 
 QImage builtInLogo() {
@@ -90,8 +92,14 @@ void TForm1::dispatch(Handler handler) {
     } catch (const std::exception& error) {
         message = QString::fromLocal8Bit(error.what());
     }
-    if (m_services.errorBox)
+    if (!m_services.errorBox)
+        return;
+    // Showing the box can fail too (out of memory); nothing may escape into Qt's event loop.
+    try {
         m_services.errorBox->show(errorBoxText(message));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "orvane: %s\n", error.what());
+    }
 }
 
 bool TForm1::event(QEvent* event) {
@@ -103,6 +111,14 @@ bool TForm1::event(QEvent* event) {
         dispatch(&TForm1::ComboBox1Change);
     }
     return result;
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    // With no control focused (after Start and after each Submit) the answer keys reach the
+    // window; they belong to the test page.
+    if (PageControl1->currentPage() == TabSheet4 && TabSheet4->answerKey(event))
+        return;
+    QWidget::keyPressEvent(event);
 }
 
 void TForm1::ListBox1Click() {

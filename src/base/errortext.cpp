@@ -6,6 +6,10 @@ QString errorBoxText(const QString& message) {
     return message;
 }
 
+QString isolated(const QString& quoted) {
+    return QChar(0x2068) + quoted + QChar(0x2069);
+}
+
 QString applicationTitle(const QString& programPath) {
     QString name = programPath.section(u'/', -1);
     const qsizetype dot = name.indexOf(u'.');

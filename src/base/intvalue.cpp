@@ -1,13 +1,14 @@
 #include "base/intvalue.h"
 
 #include "base/apperror.h"
+#include "base/errortext.h"
 
 #include <cstdint>
 
 namespace {
 
 [[noreturn]] void invalid(const QString& text) {
-    throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(isolated(text)));
 }
 
 int hexDigit(QChar c) {

@@ -41,6 +41,7 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
     ListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1->setUniformItemSizes(true);
+    ListBox1->setTextElideMode(Qt::ElideNone); // long items are cut off at the edge
     ListBox1->addItems(practiceList);
     // Nothing is selected before the user touches the list, yet the first item is current.
     if (ListBox1->count() > 0)

@@ -2,6 +2,7 @@
 
 #include "base/apperror.h"
 #include "base/cp1252.h"
+#include "base/errortext.h"
 
 #include <QFileInfo>
 
@@ -16,7 +17,7 @@ namespace {
 
 [[noreturn]] void cannotCreate(const QString& fullPath, int error) {
     throw AppError(QStringLiteral("Cannot create file \"%1\". %2")
-                       .arg(fullPath, QString::fromLocal8Bit(std::strerror(error))));
+                       .arg(isolated(fullPath), QString::fromLocal8Bit(std::strerror(error))));
 }
 
 bool writeAll(int fd, const QByteArray& bytes) {
@@ -45,9 +46,16 @@ void saveReportFile(const QString& fullPath, const QStringList& lines) {
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         cannotCreate(fullPath, errno);
-    // mkstemp makes the file private; a report is an ordinary document.
-    ::fchmod(fd, 0644);
+    // mkstemp makes the file private; a report is an ordinary document, with the mode any new
+    // file gets under the user's umask.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
     int error = writeAll(fd, bytes) ? 0 : (errno != 0 ? errno : EIO);
+    // On disk before the rename: after a power cut the old report or the new one is there,
+    // never an empty file.
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
     if (::close(fd) != 0 && error == 0)
         error = errno;
     if (error == 0 && ::rename(temp.constData(), target.constData()) != 0)

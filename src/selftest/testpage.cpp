@@ -2,6 +2,7 @@
 
 #include "base/apperror.h"
 #include "base/intvalue.h"
+#include "base/pageaddress.h"
 #include "content/questionbank.h"
 #include "selftest/reportfile.h"
 #include "selftest/testrules.h"
@@ -9,11 +10,11 @@
 #include "widgets/focusbutton.h"
 #include "widgets/htmlview.h"
 #include "widgets/label.h"
-#include "base/pageaddress.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -95,6 +96,12 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
         m_options->addButton(button, k + 1);
         *radios[k] = button;
     }
+    // Only the checked option is a tab stop; with none checked, Tab passes over all four.
+    connect(m_options, &QButtonGroup::buttonToggled, this, [](QAbstractButton* button) {
+        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    });
+    for (QAbstractButton* button : m_options->buttons())
+        button->setFocusPolicy(Qt::ClickFocus);
 
     Button2 = new QPushButton(kSubmit, this);
     Button2->setObjectName(QStringLiteral("Button2"));
@@ -155,7 +162,9 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
     ComboBox2->setAccessibleName(QStringLiteral("Number of questions"));
     ComboBox2->view()->setAccessibleName(QStringLiteral("Suggested numbers of questions"));
     ComboBox2->setAccessibleDescription(QStringLiteral("From 1 to 178"));
-    Button2->setAccessibleDescription(QStringLiteral("Submits the chosen option"));
+    Button2->setAccessibleDescription(
+        QStringLiteral("Submits the chosen option. Keys: A to D or 1 to 4 choose an option, "
+                       "Enter submits."));
     Memo2->setAccessibleName(QStringLiteral("Excluded questions"));
     WebBrowser3->setAccessibleName(QStringLiteral("Report of wrong answers"));
     ListBox2->setAccessibleName(QStringLiteral("Question bank"));
@@ -191,6 +200,34 @@ void TestPage::uncheckAll() {
     m_options->setExclusive(true);
 }
 
+bool TestPage::running() const {
+    return m_state.QuestionNumber > 0 && Panel1->width() == 0;
+}
+
+bool TestPage::answerKey(QKeyEvent* event) {
+    if (!running() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        Button2->click();
+        return true;
+    }
+    int option = 0;
+    if (key >= Qt::Key_A && key <= Qt::Key_D)
+        option = key - Qt::Key_A + 1;
+    else if (key >= Qt::Key_1 && key <= Qt::Key_4)
+        option = key - Qt::Key_1 + 1;
+    if (option == 0)
+        return false;
+    radio(option)->setChecked(true);
+    return true;
+}
+
+void TestPage::keyPressEvent(QKeyEvent* event) {
+    if (!answerKey(event))
+        QWidget::keyPressEvent(event);
+}
+
 void TestPage::ComboBox2Change() {
     if (ComboBox2->currentText().isEmpty())
         ComboBox2->setEditText(kDefaultLength);
@@ -201,6 +238,11 @@ void TestPage::ComboBox2Change() {
 }
 
 void TestPage::Button1Click() {
+    // The press normally draws question 1 as the button takes the focus. Where it did not (the
+    // button kept its focus, or the draw failed on a bad length), draw it now: a test must never
+    // run with no question, and a length that is no number stops here, the page still idle.
+    if (m_state.QuestionNumber == 0)
+        Button2Click();
     hideControl(Label18);
     Button2->setEnabled(true);
     m_state.CorrectCount = 0;
@@ -274,7 +316,7 @@ void TestPage::complete() {
     Label33->setCaption(QString::number(answered));
     Label29->setCaption(QString::number(s.CorrectCount));
     Label37->setCaption(QString::number(answered - s.CorrectCount));
-    s.SuccessRate = double(s.CorrectCount) / double(answered) * 100.0;
+    s.SuccessRate = testrules::successRate(s.CorrectCount, answered);
     Label25->setCaption(testrules::successRateText(s.SuccessRate) + QStringLiteral(" %"));
     Label33->setAccessibleName(spoken(Label32, Label33));
     Label29->setAccessibleName(spoken(Label31, Label29));

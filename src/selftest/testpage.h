@@ -16,6 +16,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QButtonGroup;
+class QKeyEvent;
 
 // The Test Yourself page: a multiple-choice test drawn at random from the question bank,
 // its running score, and the summary and wrong-answers report at the end.
@@ -30,6 +31,11 @@ public:
     void Button3Click();
 
     const TestState& state() const { return m_state; }
+
+    // While a question is shown: A to D or 1 to 4 check that option, Enter presses Submit.
+    // Returns whether the key was one of them. The window hands it the keys that reach it with
+    // no control focused.
+    bool answerKey(QKeyEvent* event);
 
     QFrame* Bevel2;
     Label* Label17;
@@ -64,7 +70,11 @@ public:
     QPushButton* Button3;
     QListWidget* ListBox2;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    bool running() const;
     QRadioButton* radio(int k) const;
     void uncheckAll();
     void complete();

@@ -22,6 +22,11 @@ int drawRecord(RandomDraw& random, const TestState& state) {
     }
 }
 
+double successRate(int correct, int answered) {
+    const long double rate = static_cast<long double>(correct) / answered * 100.0L;
+    return static_cast<double>(rate);
+}
+
 QString successRateText(double rate) {
     return QString::number(rate, 'g', 15);
 }

@@ -15,6 +15,10 @@ constexpr int kMaxLength = 178;
 // rather than looping for ever if every record has been asked.
 int drawRecord(RandomDraw& random, const TestState& state);
 
+// Correct answers as a percentage of those answered, worked out in extended precision and
+// rounded once to a double, so that its 15 digits come out the same on every machine.
+double successRate(int correct, int answered);
+
 // The success rate in the general format: up to 15 significant digits, "." as the separator.
 QString successRateText(double rate);
 

@@ -3,7 +3,9 @@
 #include <QPushButton>
 
 // A push button that reports when the user moves the keyboard focus onto it, by mouse or by
-// keyboard. The window getting back the focus it had does not count.
+// keyboard. The window getting back the focus the button already had (after another window or
+// a message box was active) does not count; a press made while the window was inactive does,
+// although Qt delivers that focus only when the window is activated.
 class FocusButton : public QPushButton {
     Q_OBJECT
 public:
@@ -14,4 +16,8 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool m_keptThroughDeactivation = false;
 };

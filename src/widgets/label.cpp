@@ -78,7 +78,9 @@ Label* headingBand(QWidget* parent, const char* name, QRect geometry, const QStr
 QFrame* bevel(QWidget* parent, const char* name, QRect geometry) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QLatin1String(name));
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    // A one-pixel lowered frame, shadow above and left, highlight below and right; two pixels
+    // high, the same frame is the dividing rule.
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setLineWidth(1);
     frame->setGeometry(geometry);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -2,9 +2,10 @@
 
 #include <QListWidget>
 
-// A list box that reports every choice the user makes: each mouse press on an item (plain,
-// Shift or Ctrl, the current item included) and each keyboard move of the current item.
-// QListWidget's own signals miss a second click on the item that is already current.
+// A list box that reports every choice the user makes: each left press on an item (plain,
+// Shift or Ctrl, the current item included) and every other change of the current item, by
+// keyboard or by dragging the pointer over the list. QListWidget's own signals miss a second
+// click on the item that is already current. Other buttons leave the list as it is.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -15,5 +16,9 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressing = false;
 };

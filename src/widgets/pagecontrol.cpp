@@ -11,7 +11,8 @@ PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
     m_tabs->setObjectName(QStringLiteral("PageControl1Tabs"));
     m_tabs->setDrawBase(false);
     m_tabs->setExpanding(false);
-    m_tabs->setFocusPolicy(Qt::TabFocus);
+    // A click on a tab focuses the page control, as Tab does.
+    m_tabs->setFocusPolicy(Qt::StrongFocus);
     m_tabs->setAccessibleName(QStringLiteral("Pages"));
     // Flat buttons: raised while not chosen, pressed in while chosen.
     m_tabs->setStyleSheet(QStringLiteral(
@@ -24,7 +25,15 @@ PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
     m_tabs->move(0, 0);
     m_pages->setGeometry(kPageRect);
     setFocusProxy(m_tabs);
-    connect(m_tabs, &QTabBar::currentChanged, m_pages, &QStackedWidget::setCurrentIndex);
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
+        // Switching pages changes nothing else. Left in the outgoing page, the focus would move
+        // to the incoming page's last focused control, and on the start button that draws a
+        // question; it stays with the page control instead.
+        const QWidget* focused = window()->focusWidget();
+        if (focused && m_pages->isAncestorOf(focused))
+            m_tabs->setFocus(Qt::OtherFocusReason);
+        m_pages->setCurrentIndex(index);
+    });
     // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from anywhere in the window.
     const auto step = [this](int by) {
         if (m_tabs->count() > 0)

@@ -2,15 +2,38 @@
 
 #include <QKeyEvent>
 #include <QListView>
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 namespace {
 
-class FixedHeightDelegate : public QStyledItemDelegate {
+// Each title at the top of its 16 px row, 2 px from the left, in the selector's own font; the
+// chosen one in the highlight colours, the focused one with a dotted frame.
+class ItemDrawing : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {QStyledItemDelegate::sizeHint(option, index).width(), PickList::kItemHeight};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette& palette = option.palette;
+        painter->save();
+        painter->fillRect(option.rect, selected ? palette.highlight() : palette.base());
+        painter->setFont(option.font);
+        painter->setPen(selected ? palette.highlightedText().color() : palette.text().color());
+        painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                          index.data(Qt::DisplayRole).toString());
+        if (option.state & QStyle::State_HasFocus) {
+            QPen dotted(selected ? palette.highlightedText().color() : palette.text().color());
+            dotted.setStyle(Qt::DotLine);
+            painter->setPen(dotted);
+            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        }
+        painter->restore();
     }
 };
 
@@ -25,8 +48,17 @@ PickList::PickList(QWidget* parent, const char* name, QRect geometry) : QComboBo
     auto* list = new QListView(this);
     list->setUniformItemSizes(true);
     setView(list);
-    setItemDelegate(new FixedHeightDelegate(this));
+    setItemDelegate(new ItemDrawing(this));
     setMaxVisibleItems(8);
+    // The dropped-down list is a window of its own and would take the application's font.
+    list->setFont(font());
+    list->installEventFilter(this);
+}
+
+void PickList::changeEvent(QEvent* event) {
+    QComboBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        view()->setFont(font());
 }
 
 int PickList::findPrefix(const QString& prefix) const {
@@ -54,22 +86,67 @@ void PickList::typeCharacter(const QString& character) {
                 row = i;
         }
     }
-    if (row >= 0 && row != currentIndex())
-        setCurrentIndex(row);
+    choose(row);
 }
 
-void PickList::keyPressEvent(QKeyEvent* event) {
+void PickList::choose(int row) {
+    if (row < 0 || row >= count() || row == currentIndex())
+        return;
+    setCurrentIndex(row);
+    view()->setCurrentIndex(model()->index(row, modelColumn(), rootModelIndex()));
+}
+
+// The keys that choose: printable characters search, Backspace asks for the chosen item again.
+// Returns false for any other key.
+bool PickList::searchKey(QKeyEvent* event) {
     if (event->key() == Qt::Key_Backspace) {
         m_prefix.chop(1);
         emit chosenAgain();
-        return;
+        return true;
     }
     const QString text = event->text();
     const bool character = text.size() == 1 && text.at(0).isPrint() &&
                            event->key() != Qt::Key_Tab && event->key() != Qt::Key_Escape;
-    if (character && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        typeCharacter(text);
-        return;
+    if (!character || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    typeCharacter(text);
+    return true;
+}
+
+bool PickList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != view() || event->type() != QEvent::KeyPress)
+        return QComboBox::eventFilter(watched, event);
+    // In the dropped-down list the selection moves with the highlight, as in the closed field,
+    // so every move loads its chapter. The pointer only highlights, as before.
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
+        return false;
+    const int page = qMax(1, maxVisibleItems() - 1);
+    switch (key->key()) {
+    case Qt::Key_Up:
+        choose(qMax(0, currentIndex() - 1));
+        return true;
+    case Qt::Key_Down:
+        choose(qMin(count() - 1, currentIndex() + 1));
+        return true;
+    case Qt::Key_PageUp:
+        choose(qMax(0, currentIndex() - page));
+        return true;
+    case Qt::Key_PageDown:
+        choose(qMin(count() - 1, currentIndex() + page));
+        return true;
+    case Qt::Key_Home:
+        choose(0);
+        return true;
+    case Qt::Key_End:
+        choose(count() - 1);
+        return true;
+    default:
+        return searchKey(key);
     }
-    QComboBox::keyPressEvent(event);
+}
+
+void PickList::keyPressEvent(QKeyEvent* event) {
+    if (!searchKey(event))
+        QComboBox::keyPressEvent(event);
 }

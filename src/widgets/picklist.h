@@ -19,10 +19,14 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     int findPrefix(const QString& prefix) const;
     void typeCharacter(const QString& character);
+    void choose(int row);
+    bool searchKey(QKeyEvent* event);
 
     QString m_prefix;
     QElapsedTimer m_sinceLastKey;

@@ -208,3 +208,9 @@ void TZelUrlLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (rect().contains(event->position().toPoint()))
         Click();
 }
+
+void TZelUrlLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double-click is no new click: QWidget would pass it on as a press,
+    // and its release would open the address a second time.
+    event->accept();
+}

@@ -64,7 +64,7 @@ void TestAboutPage::controlsAreCreatedInPaintOrderAndTakeNoFocus() {
                                  "Label11", "Label13", "Label14", "Label15", "Label16", "Label30",
                                  "Label39", "Label40", "Bevel4", "ZelUrlLabel4"}));
     for (const char* name : {"Bevel1", "Bevel4"})
-        QCOMPARE(m_f->find<QFrame>(name)->frameStyle(), QFrame::Box | QFrame::Sunken);
+        QCOMPARE(m_f->find<QFrame>(name)->frameStyle(), QFrame::Panel | QFrame::Sunken);
     QCOMPARE(m_f->find<QFrame>("Bevel1")->geometry(), QRect(56, 96, 641, 241));
     QCOMPARE(m_f->find<QFrame>("Bevel4")->geometry(), QRect(56, 195, 641, 2));
 }

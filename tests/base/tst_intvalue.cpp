@@ -70,7 +70,8 @@ void TestIntValue::conversion() {
         intValue(text);
         QFAIL("no error raised");
     } catch (const AppError& error) {
-        QCOMPARE(error.message(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+        QCOMPARE(error.message(),
+                 QStringLiteral("'%1' is not a valid integer value").arg(isolated(text)));
     }
 }
 

@@ -1,10 +1,13 @@
 #include "base/apperror.h"
+#include "base/errortext.h"
 #include "selftest/reportfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class TestReportFile : public QObject {
     Q_OBJECT
@@ -14,6 +17,8 @@ private slots:
     void replacesAnEarlierReport();
     void failureNamesTheFileAndTheCause();
     void symbolicLinkIsReplacedNotFollowed();
+    void modeFollowsTheUmask_data();
+    void modeFollowsTheUmask();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -51,9 +56,8 @@ void TestReportFile::failureNamesTheFileAndTheCause() {
         saveReportFile(path("result.html"), {"x"});
         QFAIL("no error raised");
     } catch (const AppError& error) {
-        QCOMPARE(
-            error.message(),
-            QStringLiteral("Cannot create file \"%1\". Is a directory").arg(path("result.html")));
+        QCOMPARE(error.message(), QStringLiteral("Cannot create file \"%1\". Is a directory")
+                                      .arg(isolated(path("result.html"))));
     }
     QCOMPARE(leftovers(), QStringList{}); // no temporary file is left behind
 }
@@ -71,6 +75,25 @@ void TestReportFile::symbolicLinkIsReplacedNotFollowed() {
     QFile report(path("result.html"));
     QVERIFY(report.open(QIODevice::ReadOnly));
     QCOMPARE(report.readAll(), QByteArray("report\r\n"));
+}
+
+void TestReportFile::modeFollowsTheUmask_data() {
+    QTest::addColumn<int>("umask");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("022") << 022 << 0644;
+    QTest::newRow("027") << 027 << 0640;
+    QTest::newRow("002") << 002 << 0664;
+}
+
+void TestReportFile::modeFollowsTheUmask() {
+    QFETCH(int, umask);
+    QFETCH(int, mode);
+    const mode_t previous = ::umask(mode_t(umask));
+    saveReportFile(path("result.html"), {"x"});
+    ::umask(previous);
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(path("result.html")).constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 0777), mode);
 }
 
 QTEST_APPLESS_MAIN(TestReportFile)

@@ -218,7 +218,8 @@ void TestTestPage::badLengthStopsTheAdvance() {
     m_f->errors.shown.clear();
     radio(1)->setChecked(true);
     QTest::mouseClick(page()->Button2, Qt::LeftButton);
-    QCOMPARE(m_f->errors.shown, QStringList{"'x' is not a valid integer value."});
+    QCOMPARE(m_f->errors.shown,
+             QStringList{QStringLiteral("'\u2068x\u2069' is not a valid integer value.")});
     QCOMPARE(page()->state().QuestionNumber, 2);
     QVERIFY(radio(1)->isChecked());
 }
@@ -246,7 +247,7 @@ void TestTestPage::failedWriteStillEndsTheTest() {
     for (int k = 0; k < 5; ++k)
         answer(false);
     QCOMPARE(m_f->errors.shown,
-             QStringList{QStringLiteral("Cannot create file \"%1\". Is a directory.")
+             QStringList{QStringLiteral("Cannot create file \"\u2068%1\u2069\". Is a directory.")
                              .arg(m_f->path("result.html"))});
     QCOMPARE(text("Label37"), QStringLiteral("5"));
     QVERIFY(!page()->WebBrowser3->toPlainText().contains("Incorrect"));

@@ -95,13 +95,16 @@ void TestTestRules::successRate_data() {
     QTest::newRow("0 of 5") << 0 << 5 << "0";
     QTest::newRow("1 of 7") << 1 << 7 << "14.2857142857143";
     QTest::newRow("1 of 178") << 1 << 178 << "0.561797752808989";
+    // A plain double quotient gives ...572 and ...518 here.
+    QTest::newRow("27 of 35") << 27 << 35 << "77.1428571428571";
+    QTest::newRow("14 of 27") << 14 << 27 << "51.8518518518519";
 }
 
 void TestTestRules::successRate() {
     QFETCH(int, correct);
     QFETCH(int, asked);
     QFETCH(QString, text);
-    QCOMPARE(testrules::successRateText(double(correct) / double(asked) * 100.0), text);
+    QCOMPARE(testrules::successRateText(testrules::successRate(correct, asked)), text);
 }
 
 void TestTestRules::reportOfTheTwoQuestionExample() {
