@@ -1,10 +1,15 @@
 #include "content/content.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QTextDocument>
+
+#include <numeric>
 
 namespace {
 
@@ -23,8 +28,15 @@ QString plainText(const QString& html) {
     return document.toPlainText();
 }
 
-QString folded(const QString& text) {
-    return text.simplified().toCaseFolded();
+// The bank writes some names with a blank where the guide keeps their hyphen ("North West",
+// "North-West"); the agreement that matters is in the words.
+QString folded(QString text) {
+    return text.replace(u'-', u' ').simplified().toCaseFolded();
+}
+
+// Practice question n as the pages show it: without its number and trailing blanks.
+QString practiceItem(const Content& content, int n) {
+    return content.practiceList[n - 1].section(u' ', 1, -1).trimmed();
 }
 
 // Official sources a page may send the reader to, besides the guide's own pages.
@@ -50,6 +62,8 @@ private slots:
     void pagesLoad();
     void answerPagesAgreeWithTheBank();
     void questionsChapterListsThePracticeList();
+    void answerHeadingsArePracticeItems();
+    void chaptersListTheirPracticeQuestions();
 
 private:
     Content m_content = Content::builtIn();
@@ -83,6 +97,11 @@ void TestGuide::pagesLoad() {
     const QRegularExpression reference("(?:href|src)=\"([^\"]+)\"");
     for (auto it = reference.globalMatch(html); it.hasNext();) {
         const QUrl url(it.next().captured(1));
+        if (url.path().isEmpty() && url.hasFragment()) {
+            QVERIFY2(html.contains(QStringLiteral("<a name=\"%1\">").arg(url.fragment())),
+                     qPrintable(url.toString() + " has no anchor on the page"));
+            continue;
+        }
         if (url.scheme() == u"http" || url.scheme() == u"https") {
             QVERIFY2(officialHost(url.host()), qPrintable(url.toString()));
             continue;
@@ -91,6 +110,20 @@ void TestGuide::pagesLoad() {
         const QString target = QFileInfo(folder.filePath(url.path())).canonicalFilePath();
         QVERIFY2(!target.isEmpty() && target.startsWith(root),
                  qPrintable(url.toString() + " does not lead to a page of the guide"));
+    }
+
+    // Laid out in the program's view (723 pixels wide, Verdana 12 px, or larger for a reader
+    // who wants it), nothing is wider than the view: no sideways scrolling.
+    for (int pixels : {12, 20}) {
+        QTextDocument document;
+        QFont font(QStringLiteral("Verdana"));
+        font.setPixelSize(pixels);
+        document.setDefaultFont(font);
+        document.setBaseUrl(QUrl::fromLocalFile(kGuide + u'/' + page)); // finds guide.css
+        document.setHtml(html);
+        document.setTextWidth(723);
+        QVERIFY2(document.documentLayout()->documentSize().width() <= 723,
+                 qPrintable(QStringLiteral("too wide at %1 px").arg(pixels)));
     }
 }
 
@@ -119,10 +152,68 @@ void TestGuide::questionsChapterListsThePracticeList() {
     for (auto it = item.globalMatch(html); it.hasNext(); ++expected) {
         const QRegularExpressionMatch m = it.next();
         QCOMPARE(m.captured(1).toInt(), expected);
-        const QString listed = m_content.practiceList[expected - 1].section(u' ', 1, -1).trimmed();
-        QCOMPARE(m.captured(2), listed);
+        QCOMPARE(m.captured(2), practiceItem(m_content, expected));
     }
     QCOMPARE(expected - 1, 197);
+}
+
+void TestGuide::answerHeadingsArePracticeItems() {
+    const QRegularExpression pattern("<h1>\\d+\\. ([^<]*)</h1>");
+    for (int n = 1; n <= 197; ++n) {
+        const QRegularExpressionMatch m =
+            pattern.match(readPage(QStringLiteral("answers/%1.html").arg(n)));
+        QVERIFY2(m.hasMatch(), qPrintable(QString::number(n)));
+        QTextDocument heading; // reads entities, and keeps no-break spaces as they are
+        heading.setHtml(m.captured(1));
+        QCOMPARE(heading.toRawText(), practiceItem(m_content, n));
+    }
+}
+
+// Each chapter ends with the practice questions it teaches, as tools/practice_chapters.tsv says
+// (tools/make_questions_chapter.py writes them), and every question is taught somewhere.
+void TestGuide::chaptersListTheirPracticeQuestions() {
+    QFile file(kGuide + QStringLiteral("/../tools/practice_chapters.tsv"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QMap<int, QList<int>> expected; // chapter -> its questions, in order
+    QList<int> questions;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList chapters = line.section(u'\t', 1).split(u' ', Qt::SkipEmptyParts);
+        questions << line.section(u'\t', 0, 0).toInt();
+        QVERIFY2(!chapters.isEmpty(), qPrintable(line));
+        for (const QString& chapter : chapters)
+            expected[chapter.toInt()] << questions.last();
+    }
+    QList<int> all(197);
+    std::iota(all.begin(), all.end(), 1);
+    QCOMPARE(questions, all);
+
+    const QString title = QStringLiteral("Practice questions for this chapter</h2>");
+    const QRegularExpression item(
+        "<li><a href=\"\\.\\./answers/(\\d+)\\.html\">(\\d+)\\. ([^<]*)</a></li>");
+    QSet<int> listed;
+    for (int c = 1; c <= 21; ++c) {
+        const QString html = readPage(QStringLiteral("study/%1.html").arg(c));
+        const qsizetype start = html.indexOf(title);
+        QCOMPARE(start >= 0, expected.contains(c));
+        if (start < 0)
+            continue;
+        QList<int> found;
+        const QString section =
+            html.mid(start, html.indexOf(QStringLiteral("</ul>"), start) - start);
+        for (auto it = item.globalMatch(section); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const int n = m.captured(2).toInt();
+            QCOMPARE(m.captured(1).toInt(), n);
+            QCOMPARE(m.captured(3), practiceItem(m_content, n));
+            QVERIFY(QFileInfo::exists(kGuide + QStringLiteral("/answers/%1.html").arg(n)));
+            found << n;
+            listed << n;
+        }
+        QVERIFY2(found == expected[c], qPrintable(QStringLiteral("chapter %1").arg(c)));
+    }
+    QCOMPARE(listed.size(), 197);
 }
 
 QTEST_MAIN(TestGuide)
