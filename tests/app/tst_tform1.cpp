@@ -1,16 +1,26 @@
 #include "pages/practicepage.h"
 #include "pages/studypage.h"
+#include "selftest/testpage.h"
 #include "support/formfixture.h"
+#include "widgets/focusbutton.h"
 #include "widgets/htmlview.h"
 #include "widgets/label.h"
 #include "widgets/listbox.h"
 #include "widgets/pagecontrol.h"
 
+#include "base/apperror.h"
+#include "base/errortext.h"
+#include "base/intvalue.h"
+
 #include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTimer>
 
 class TestTForm1 : public QObject {
     Q_OBJECT
@@ -21,6 +31,11 @@ private slots:
     void creationPreparesThePracticePageBeforeTheFirstShow();
     void activationLoadsTheFirstChapterOnce();
     void handlerErrorsReachTheErrorBoxAndWorkGoesOn();
+    void switchingPagesRunsNoHandler_data();
+    void switchingPagesRunsNoHandler();
+    void startPressedInAnInactiveWindowDrawsOnce();
+    void errorBoxShowsPlainText_data();
+    void errorBoxShowsPlainText();
 
 private:
     std::unique_ptr<FormFixture> m_f;
@@ -133,5 +148,98 @@ void TestTForm1::handlerErrorsReachTheErrorBoxAndWorkGoesOn() {
     QCOMPARE(m_f->find<QLabel>("Label26")->text(), QStringLiteral("1 of 5"));
 }
 
+void TestTForm1::switchingPagesRunsNoHandler_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("mouse") << "mouse";
+    QTest::newRow("ctrl+tab") << "next";
+    QTest::newRow("ctrl+shift+tab") << "previous";
+}
+
+void TestTForm1::switchingPagesRunsNoHandler() {
+    QFETCH(QString, how);
+    TForm1& form = m_f->start();
+    QTabBar* tabs = form.PageControl1->tabBar();
+    const auto go = [&](int page) {
+        if (how == "mouse")
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
+        while (form.PageControl1->currentIndex() != page) {
+            if (how == "next")
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+            else
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                                Qt::ControlModifier | Qt::ShiftModifier);
+        }
+    };
+    go(2); // the first visit
+    QCOMPARE(form.TabSheet4->state().QuestionNumber, 0);
+    form.TabSheet4->Button1->setFocus(Qt::TabFocusReason); // draws question 1
+    QCOMPARE(form.TabSheet4->state().QuestionNumber, 1);
+    form.TabSheet4->RadioButton2->setChecked(true);
+    go(0);
+    go(2);
+    QCOMPARE(form.TabSheet4->state().QuestionNumber, 1);
+    QCOMPARE(form.TabSheet4->Button2->text(), QStringLiteral("Submit"));
+    QCOMPARE(QApplication::focusWidget(), tabs);
+}
+
+void TestTForm1::startPressedInAnInactiveWindowDrawsOnce() {
+    TForm1& form = m_f->start();
+    form.PageControl1->setCurrentIndex(2);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QPushButton* start = form.TabSheet4->Button1;
+    // The press is recorded while the window is inactive; Qt hands over the focus only when
+    // the window is activated.
+    QTest::mousePress(start, Qt::LeftButton);
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(form.TabSheet4->state().QuestionNumber, 1); // drawn on the press, as always
+    QTest::mouseRelease(start, Qt::LeftButton);
+    QCOMPARE(form.TabSheet4->state().QuestionNumber, 1);
+    QCOMPARE(form.TabSheet4->Panel1->width(), 0);
+
+    // Coming back to a window whose focus is still on the button draws nothing.
+    form.TabSheet4->Button3->click();
+    start->setFocus(Qt::TabFocusReason);
+    QCOMPARE(form.TabSheet4->state().QuestionNumber, 1);
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), start);
+    QCOMPARE(form.TabSheet4->state().QuestionNumber, 1);
+}
+
+void TestTForm1::errorBoxShowsPlainText_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("bold") << "<b>5</b>";
+    QTest::newRow("picture") << "<img src=\"/dev/zero\">";
+    QTest::newRow("right-to-left override") << "\u202e20";
+}
+
+void TestTForm1::errorBoxShowsPlainText() {
+    QFETCH(QString, typed);
+    MessageErrorBox box(QStringLiteral("Orvane"));
+    Qt::TextFormat format = Qt::AutoText;
+    QString shown;
+    QTimer::singleShot(0, this, [&] {
+        auto* open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(open);
+        format = open->textFormat();
+        shown = open->text();
+        open->accept();
+    });
+    try {
+        intValue(typed);
+        QFAIL("no error raised");
+    } catch (const AppError& error) {
+        box.show(errorBoxText(error.message()));
+    }
+    QCOMPARE(format, Qt::PlainText);
+    // The typed text stands isolated, so its marks cannot turn the message around.
+    QCOMPARE(shown, QStringLiteral("'\u2068%1\u2069' is not a valid integer value.").arg(typed));
+}
 QTEST_MAIN(TestTForm1)
 #include "tst_tform1.moc"

@@ -4,6 +4,8 @@
 #include "widgets/label.h"
 #include "widgets/listbox.h"
 #include "widgets/pagecontrol.h"
+#include <QApplication>
+#include <QMouseEvent>
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,6 +28,7 @@ private slots:
     void clicksShowTheClickedQuestion();
     void clickingTheCurrentItemAgainStartsAfresh();
     void downArrowMovesThroughTheList();
+    void draggingShowsTheItemThatBecomesCurrent();
     void longQuestionWrapsDownwards();
     void imageIsTheLogoAtFullSize();
 
@@ -152,5 +155,26 @@ void TestPracticePage::imageIsTheLogoAtFullSize() {
     QCOMPARE(image->size(), QSize(171, 74));
 }
 
+void TestPracticePage::draggingShowsTheItemThatBecomesCurrent() {
+    ListBox* list = page()->ListBox1;
+    QCOMPARE(list->textElideMode(), Qt::ElideNone); // long items are cut off, not shortened
+    list->scrollToTop();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    QMouseEvent move(QEvent::MouseMove, list->visualItemRect(list->item(3)).center(),
+                     list->viewport()->mapToGlobal(list->visualItemRect(list->item(3)).center()),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &move);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {},
+                        list->visualItemRect(list->item(3)).center());
+    QCOMPARE(list->currentRow(), 3);
+    QCOMPARE(page()->Label3->text(), list->item(3)->text());
+    QCOMPARE(answerShown(), m_f->path("answers/4.html"));
+    // The right button leaves the selection and the question as they are.
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    QCOMPARE(list->currentRow(), 3);
+    QCOMPARE(page()->Label3->text(), list->item(3)->text());
+}
 QTEST_MAIN(TestPracticePage)
 #include "tst_practicepage.moc"

@@ -4,6 +4,7 @@
 #include "widgets/pagecontrol.h"
 #include "widgets/picklist.h"
 
+#include <QAbstractItemView>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -18,6 +19,7 @@ private slots:
     void quickTypingExtendsThePrefix();
     void backspaceReloadsToTheTop();
     void switchingPagesKeepsThePlace();
+    void droppedDownListChoosesAsItMoves();
 
 private:
     StudyPage* page() const { return m_f->form->TabSheet2; }
@@ -94,5 +96,23 @@ void TestStudyPage::switchingPagesKeepsThePlace() {
     QCOMPARE(view()->verticalScrollBar()->value(), place);
 }
 
+void TestStudyPage::droppedDownListChoosesAsItMoves() {
+    PickList* box = page()->ComboBox1;
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    QTRY_VERIFY(list->isVisible());
+    // Drawn in the selector's own font, not the application's.
+    QCOMPARE(list->font().pixelSize(), box->font().pixelSize());
+    QCOMPARE(list->font().family(), box->font().family());
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(view()->currentPath(), m_f->path("study/2.html"));
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(view()->currentPath(), m_f->path("study/21.html"));
+    QTest::keyClicks(list, "the n");
+    QCOMPARE(view()->currentPath(), m_f->path("study/13.html"));
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(box->currentIndex(), 12);
+}
 QTEST_MAIN(TestStudyPage)
 #include "tst_studypage.moc"

@@ -26,6 +26,7 @@ private slots:
     void typedLength_data();
     void typedLength();
     void badLengthStopsTheAdvance();
+    void badLengthNeverStartsATest();
     void focusGoesToTheWindow();
     void failedWriteStillEndsTheTest();
     void symbolicLinkReportIsReplaced();
@@ -312,5 +313,20 @@ void TestTestPage::submitUnderThePanelNeverOverruns() {
     QVERIFY(m_f->errors.shown.isEmpty());
 }
 
+void TestTestPage::badLengthNeverStartsATest() {
+    setLength("abc");
+    for (int press = 1; press <= 2; ++press) {
+        pressStart(); // the second time the button already has the focus
+        QCOMPARE(page()->state().QuestionNumber, 0);
+        QCOMPARE(page()->Panel1->width(), 726);
+        QVERIFY(page()->Button1->isVisible());
+        QVERIFY(!page()->Button3->isVisible());
+    }
+    QVERIFY(m_f->errors.shown.size() >= 3);
+    setLength("5");
+    pressStart();
+    QCOMPARE(text("Label26"), QStringLiteral("1 of 5"));
+    QCOMPARE(page()->Panel1->width(), 0);
+}
 QTEST_MAIN(TestTestPage)
 #include "tst_testpage.moc"

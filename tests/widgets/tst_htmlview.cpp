@@ -1,11 +1,16 @@
-#include "widgets/htmlview.h"
 #include "base/pageaddress.h"
+#include "base/pagefile.h"
+#include "widgets/htmlview.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestHtmlView : public QObject {
     Q_OBJECT
@@ -19,6 +24,9 @@ private slots:
     void refusesFilesOutsideTheWorkingFolder_data();
     void refusesFilesOutsideTheWorkingFolder();
     void relativeLinksStayInTheGuide();
+    void gate_data();
+    void gate();
+    void oversizedPageAndRootFolder();
     void fullPathRule_data();
     void fullPathRule();
 
@@ -130,5 +138,59 @@ void TestHtmlView::fullPathRule() {
     QCOMPARE(PageAddress::fullPath("result.html"), m_dir->filePath("result.html"));
 }
 
+// Pictures and pages pass one gate: under the allowed folders, regular files only, at most
+// the cap, opened without blocking, and never read by Qt's own fallback.
+void TestHtmlView::gate_data() {
+    QTest::addColumn<QString>("src");
+    QTest::addColumn<QByteArray>("kind"); // what study/pic names, if anything
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("picture in the guide") << "pic.png" << QByteArray("file") << true;
+    QTest::newRow("absolute path out") << "OUTSIDE" << QByteArray() << false;
+    QTest::newRow("file url out") << "file://OUTSIDE" << QByteArray() << false;
+    QTest::newRow("climbing out") << "../../../../../../../../OUTSIDE" << QByteArray() << false;
+    QTest::newRow("link out") << "pic.png" << QByteArray("link") << false;
+    QTest::newRow("fifo") << "pic.png" << QByteArray("fifo") << false;
+    QTest::newRow("device") << "/dev/zero" << QByteArray() << false;
+    QTest::newRow("oversized picture") << "pic.png" << QByteArray("huge") << false;
+}
+
+void TestHtmlView::gate() {
+    QFETCH(QString, src);
+    QFETCH(QByteArray, kind);
+    QFETCH(bool, shown);
+    QTemporaryDir outside;
+    const QByteArray png = "\x89PNG\r\n\x1a\n picture bytes";
+    write(outside.filePath("secret.png"), png);
+    src.replace("OUTSIDE", outside.filePath("secret.png"));
+    QDir().mkpath("study");
+    if (kind == "file")
+        write("study/pic.png", png);
+    else if (kind == "link")
+        QVERIFY(QFile::link(outside.filePath("secret.png"), "study/pic.png"));
+    else if (kind == "fifo")
+        QCOMPARE(::mkfifo("study/pic.png", 0600), 0);
+    else if (kind == "huge")
+        QVERIFY(QFile("study/pic.png").open(QIODevice::WriteOnly) &&
+                QFile("study/pic.png").resize(PageFile::kMaxBytes + 1));
+    write("study/1.html", QByteArray("<p>chapter <img src=\"") + src.toUtf8() + "\"></p>");
+    ::alarm(20); // a blocking open must fail the test, not hang it
+    m_view->Navigate("study/1.html");
+    const QUrl url = m_view->source().resolved(QUrl(src));
+    const QByteArray loaded =
+        m_view->document()->resource(QTextDocument::ImageResource, url).toByteArray();
+    ::alarm(0);
+    QVERIFY(m_view->toPlainText().contains("chapter"));
+    QCOMPARE(loaded, shown ? png : QByteArray());
+}
+
+void TestHtmlView::oversizedPageAndRootFolder() {
+    QVERIFY(QFile("big.html").open(QIODevice::WriteOnly));
+    QVERIFY(QFile("big.html").resize(PageFile::kMaxBytes + 1));
+    m_view->Navigate("big.html");
+    QVERIFY(m_view->toPlainText().contains("too large"));
+    // A working folder of / holds every file.
+    QVERIFY(PageFile::isInside("/etc/hostname", {"/"}));
+    QVERIFY(!PageFile::isInside("/etc/hostname", {m_dir->path()}));
+}
 QTEST_MAIN(TestHtmlView)
 #include "tst_htmlview.moc"

@@ -1,6 +1,8 @@
 #include "widgets/zelurllabel.h"
 
+#include <QApplication>
 #include <QEnterEvent>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -275,6 +277,7 @@ void TestZelUrlLabel::onlyALeftClickReleasedInsideOpens_data() {
     QTest::newRow("left, inside") << Qt::LeftButton << QPoint(5, 5) << true;
     QTest::newRow("left, let go outside") << Qt::LeftButton << QPoint(5, 40) << false;
     QTest::newRow("right") << Qt::RightButton << QPoint(5, 5) << false;
+    QTest::newRow("double-click") << Qt::LeftButton << QPoint() << true;
 }
 
 void TestZelUrlLabel::onlyALeftClickReleasedInsideOpens() {
@@ -282,9 +285,17 @@ void TestZelUrlLabel::onlyALeftClickReleasedInsideOpens() {
     QFETCH(QPoint, release);
     QFETCH(bool, opens);
     QSignalSpy clicked(m_label, &TZelUrlLabel::clicked);
-    QTest::mousePress(m_label, button, {}, QPoint(5, 5));
-    QVERIFY(m_opened.isEmpty());
-    QTest::mouseRelease(m_label, button, {}, release);
+    if (release.isNull()) { // one double-click is one click
+        QTest::mouseClick(m_label, button, {}, QPoint(5, 5));
+        QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(5, 5),
+                          m_label->mapToGlobal(QPointF(5, 5)), button, button, Qt::NoModifier);
+        QApplication::sendEvent(m_label, &twice);
+        QTest::mouseRelease(m_label, button, {}, QPoint(5, 5));
+    } else {
+        QTest::mousePress(m_label, button, {}, QPoint(5, 5));
+        QVERIFY(m_opened.isEmpty());
+        QTest::mouseRelease(m_label, button, {}, release);
+    }
     QCOMPARE(clicked.size(), opens ? 1 : 0);
     QCOMPARE(m_opened.size(), opens ? 1 : 0);
 }
