@@ -33,6 +33,10 @@ TZelUrlLabel* link(QWidget* page, const char* name, QRect geometry, const QStrin
     label->setHoverColor(page->palette().color(QPalette::Button));
     label->setHoverFont(red);
     label->setHoverLayout(TTextLayout::Top);
+    // Reached with Tab and opened with Enter or Space; a click does not move the focus.
+    label->setFocusPolicy(Qt::TabFocus);
+    label->setAccessibleName(caption);
+    label->setAccessibleDescription(QStringLiteral("Link: opens ") + url);
     return label;
 }
 

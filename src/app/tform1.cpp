@@ -6,6 +6,7 @@
 #include "pages/practicepage.h"
 #include "pages/studypage.h"
 #include "selftest/testpage.h"
+#include "widgets/conceal.h"
 #include "widgets/errorbox.h"
 #include "widgets/focusbutton.h"
 #include "widgets/htmlview.h"
@@ -37,6 +38,7 @@ TForm1::TForm1(Content content, FormServices services)
                            Qt::WindowCloseButtonHint),
       m_content(std::move(content)), m_services(std::move(services)) {
     controls::installFontSubstitutes();
+    conceal::installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvane 1.3 (jan-feb.2003)"));
     setWindowIcon(QIcon(QStringLiteral(":/app/icon16.png")));

@@ -1,6 +1,7 @@
 #include "pages/practicepage.h"
 
 #include "base/apperror.h"
+#include "widgets/conceal.h"
 #include "widgets/htmlview.h"
 #include "widgets/label.h"
 #include "widgets/listbox.h"
@@ -77,6 +78,7 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
     setTabOrder(ListBox1, Memo1);
     setTabOrder(Memo1, BitBtn1);
     setTabOrder(BitBtn1, WebBrowser2);
+    conceal::setConcealed(WebBrowser2, true);
 }
 
 QString PracticePage::sectionLine(int index) {
@@ -93,6 +95,8 @@ void PracticePage::ListBox1Click() {
         throw AppError(QStringLiteral("List index out of bounds (%1)").arg(index));
     Label3->setCaption(ListBox1->item(index)->text());
     WebBrowser2->resize(0, WebBrowser2->height());
+    conceal::setConcealed(WebBrowser2, true); // the answer is not given away before the reveal
+    WebBrowser2->setAccessibleName(QStringLiteral("Answer to question %1").arg(number));
     Memo1->clear();
     WebBrowser2->Navigate(QStringLiteral("answers/%1.html").arg(number));
     Label4->setCaption(sectionLine(index));
@@ -100,4 +104,5 @@ void PracticePage::ListBox1Click() {
 
 void PracticePage::BitBtn1Click() {
     WebBrowser2->resize(713, 85);
+    conceal::setConcealed(WebBrowser2, false);
 }

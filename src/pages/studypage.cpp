@@ -25,5 +25,7 @@ StudyPage::StudyPage(QWidget* parent, const QStringList& chapters) : QWidget(par
 
 void StudyPage::ComboBox1Change() {
     const int chapter = ComboBox1->currentIndex() + 1;
+    WebBrowser1->setAccessibleName(
+        QStringLiteral("Chapter %1: %2").arg(chapter).arg(ComboBox1->currentText().trimmed()));
     WebBrowser1->Navigate(QStringLiteral("study/%1.html").arg(chapter));
 }

@@ -6,6 +6,7 @@
 #include "content/questionbank.h"
 #include "selftest/reportfile.h"
 #include "selftest/testrules.h"
+#include "widgets/conceal.h"
 #include "widgets/focus.h"
 #include "widgets/focusbutton.h"
 #include "widgets/htmlview.h"
@@ -98,7 +99,7 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
     }
     // Only the checked option is a tab stop; with none checked, Tab passes over all four.
     connect(m_options, &QButtonGroup::buttonToggled, this, [](QAbstractButton* button) {
-        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        conceal::setFocusPolicy(button, button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     });
     for (QAbstractButton* button : m_options->buttons())
         button->setFocusPolicy(Qt::ClickFocus);
@@ -178,6 +179,19 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
     setTabOrder(RadioButton4, Button2);
     setTabOrder(Button2, Memo2);
     setTabOrder(Memo2, Button3);
+    Label1->setBuddy(ComboBox2); // the box is labelled by its caption
+    concealOutOfSight();
+}
+
+void TestPage::concealOutOfSight() {
+    const bool covered = Panel1->width() > 0;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             Bevel2, Label19, Label20, Label26, Label27, Label21, Label23, RadioButton1,
+             RadioButton2, RadioButton3, RadioButton4, Button2})
+        conceal::setConcealed(control, covered);
+    conceal::setConcealed(Panel1, !covered);
+    conceal::setConcealed(Memo2, !covered);
+    conceal::setConcealed(WebBrowser3, !covered || WebBrowser3->width() == 0);
 }
 
 // What a screen reader says for a value label: its caption label and the value, "Correct: 3".
@@ -250,6 +264,7 @@ void TestPage::Button1Click() {
     Panel1->resize(0, Panel1->height());
     hideControl(Button1);
     Button3->show();
+    concealOutOfSight();
 }
 
 void TestPage::Button2Click() {
@@ -322,6 +337,12 @@ void TestPage::complete() {
     Label29->setAccessibleName(spoken(Label31, Label29));
     Label37->setAccessibleName(spoken(Label36, Label37));
     Label25->setAccessibleName(spoken(Label22, Label25));
+    concealOutOfSight();
+    // What a screen reader announces at the end, in one go.
+    Label28->setAccessibleName(QStringLiteral("%1 %2, %3, %4, %5")
+                                   .arg(Label28->text(), Label33->accessibleName(),
+                                        Label29->accessibleName(), Label37->accessibleName(),
+                                        Label25->accessibleName()));
 
     const auto endTest = [&] {
         s.QuestionNumber = 0;
@@ -361,4 +382,5 @@ void TestPage::Button3Click() {
     m_state.CorrectCount = 0;
     Button1->show();
     hideControl(Button3);
+    concealOutOfSight();
 }

@@ -77,6 +77,9 @@ private:
     bool running() const;
     QRadioButton* radio(int k) const;
     void uncheckAll();
+    // The controls under the results panel while it covers them, and the panel while it has no
+    // width, are out of sight.
+    void concealOutOfSight();
     void complete();
     void writeReport();
     QList<Label*> resultLabels() const;

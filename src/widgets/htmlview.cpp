@@ -14,6 +14,8 @@ HtmlView::HtmlView(QWidget* parent, const char* name) : QTextBrowser(parent) {
     setFont(controls::font(QStringLiteral("Verdana"), 12));
     setOpenLinks(true);
     setOpenExternalLinks(true);
+    // Tab leaves the page for the next control rather than walking every link of a chapter.
+    setTabChangesFocus(true);
 }
 
 void HtmlView::Navigate(const QString& relativePath) {

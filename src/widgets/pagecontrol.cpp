@@ -13,7 +13,6 @@ PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
     m_tabs->setExpanding(false);
     // A click on a tab focuses the page control, as Tab does.
     m_tabs->setFocusPolicy(Qt::StrongFocus);
-    m_tabs->setAccessibleName(QStringLiteral("Pages"));
     // Flat buttons: raised while not chosen, pressed in while chosen.
     m_tabs->setStyleSheet(QStringLiteral(
         "QTabBar::tab { background: palette(button); border: 1px solid;"
@@ -33,6 +32,7 @@ PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
         if (focused && m_pages->isAncestorOf(focused))
             m_tabs->setFocus(Qt::OtherFocusReason);
         m_pages->setCurrentIndex(index);
+        m_tabs->setAccessibleName(m_tabs->tabText(index));
     });
     // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from anywhere in the window.
     const auto step = [this](int by) {
@@ -51,6 +51,7 @@ PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
 void PageControl::addPage(QWidget* page, const QString& caption) {
     m_pages->addWidget(page);
     m_tabs->addTab(caption);
+    m_tabs->setAccessibleName(m_tabs->tabText(m_tabs->currentIndex()));
     m_tabs->adjustSize();
 }
 

@@ -1,6 +1,8 @@
 #include "widgets/zelurllabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace {
 
@@ -213,4 +215,26 @@ void TZelUrlLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double-click is no new click: QWidget would pass it on as a press,
     // and its release would open the address a second time.
     event->accept();
+}
+
+void TZelUrlLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (event->modifiers() == Qt::NoModifier &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        Click();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void TZelUrlLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QPen dotted(palette().color(QPalette::WindowText));
+    dotted.setStyle(Qt::DotLine);
+    painter.setPen(dotted);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -1,14 +1,22 @@
 #include "selftest/testpage.h"
 #include "support/formfixture.h"
 #include "widgets/focusbutton.h"
+#include "widgets/htmlview.h"
 #include "widgets/label.h"
 #include "widgets/pagecontrol.h"
 
+#include "pages/practicepage.h"
+#include "pages/studypage.h"
+#include "widgets/picklist.h"
+
 #include <QAccessible>
+#include <QTabBar>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
 
 class TestAccessibility : public QObject {
     Q_OBJECT
@@ -17,6 +25,9 @@ private slots:
     void cleanup();
     void everyFocusableControlHasAName();
     void wholeTestFromTheKeyboard();
+    void namesRolesAndRelations();
+    void hiddenControlsAreOutOfReach();
+    void aboutLinksOpenFromTheKeyboard();
 
 private:
     // Presses Tab until the focus reaches a control that passes the test; false if it never does.
@@ -32,6 +43,18 @@ private:
     }
     bool tabTo(QWidget* target) {
         return tabUntil([target](QWidget* w) { return w == target; });
+    }
+    // Every name a screen reader can reach from the window.
+    QStringList treeNames() const {
+        QStringList names;
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* face) {
+            names << face->text(QAccessible::Name);
+            for (int i = 0; i < face->childCount(); ++i)
+                if (QAccessibleInterface* child = face->child(i))
+                    walk(child);
+        };
+        walk(QAccessible::queryAccessibleInterface(m_f->form.get()));
+        return names;
     }
     std::unique_ptr<FormFixture> m_f;
 };
@@ -87,5 +110,62 @@ void TestAccessibility::wholeTestFromTheKeyboard() {
     QVERIFY(QFileInfo::exists(m_f->path("result.html")));
 }
 
+void TestAccessibility::namesRolesAndRelations() {
+    TForm1& form = *m_f->form;
+    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->role(), QAccessible::Window);
+    TestPage* page = form.TabSheet4;
+    QAccessibleInterface* length = QAccessible::queryAccessibleInterface(page->ComboBox2);
+    const auto labels = length->relations(QAccessible::Label);
+    QVERIFY(!labels.isEmpty());
+    QCOMPARE(labels.first().first->object(), page->Label1);
+    QCOMPARE(form.TabSheet2->WebBrowser1->accessibleName(),
+             QStringLiteral("Chapter 1: ") + form.TabSheet2->ComboBox1->itemText(0).trimmed());
+    form.PageControl1->setCurrentIndex(2);
+    QCOMPARE(form.PageControl1->tabBar()->accessibleName(), QStringLiteral("Test Yourself"));
+    QVERIFY(page->Button2->accessibleDescription().contains("A to D"));
+}
+
+void TestAccessibility::hiddenControlsAreOutOfReach() {
+    TForm1& form = *m_f->form;
+    TestPage* page = form.TabSheet4;
+    form.PageControl1->setCurrentIndex(1);
+    // The answer is not given away before the reveal.
+    QVERIFY(!treeNames().contains("Answer to question 1"));
+    QTest::mouseClick(form.TabSheet1->BitBtn1, Qt::LeftButton);
+    QVERIFY(treeNames().contains("Answer to question 1"));
+
+    form.PageControl1->setCurrentIndex(2);
+    for (const char* placeholder : {"111", "Label21", "Option A", "Submit"})
+        QVERIFY2(!treeNames().contains(placeholder), placeholder);
+    QVERIFY(treeNames().contains("Excluded questions"));
+    page->Button1->setFocus(Qt::TabFocusReason);
+    page->Button1->click();
+    QVERIFY(!treeNames().contains("Excluded questions"));
+    QVERIFY(treeNames().contains(page->Label20->accessibleName()));
+    // From Submit, Tab goes to a control in sight.
+    page->RadioButton1->setChecked(true);
+    page->Button2->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(page->Button2, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), page->Button3);
+    for (int k = 0; k < 5; ++k) {
+        page->RadioButton1->setChecked(true);
+        page->Button2->click();
+    }
+    // After the test: a summary to announce, no stale question, no option on the Tab chain.
+    QVERIFY(page->Label28->accessibleName().contains("Success Rate:"));
+    QVERIFY(!treeNames().contains(page->Label20->accessibleName()));
+    QVERIFY(!tabUntil([](QWidget* w) { return qobject_cast<QRadioButton*>(w) != nullptr; }));
+}
+
+void TestAccessibility::aboutLinksOpenFromTheKeyboard() {
+    m_f->form->PageControl1->setCurrentIndex(3);
+    QVERIFY(tabUntil([](QWidget* w) { return w && w->objectName() == "ZelUrlLabel1"; }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ZelUrlLabel2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(m_f->opened.size(), 2);
+    QCOMPARE(m_f->opened.first().scheme(), QStringLiteral("mailto"));
+}
 QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -1,0 +1,93 @@
+#include "widgets/conceal.h"
+
+#include "widgets/focus.h"
+
+#include <QAccessibleWidget>
+#include <QVariant>
+#include <QWidget>
+
+namespace {
+
+constexpr char kConcealed[] = "orvaneConcealed";
+constexpr char kOpenPolicy[] = "orvaneOpenFocusPolicy";
+
+// A container whose accessible children are only those in sight.
+class ContainerInSight : public QAccessibleWidget {
+public:
+    ContainerInSight(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+    int childCount() const override { return int(inSight().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> children = inSight();
+        if (index < 0 || index >= children.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(children.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? int(inSight().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+    }
+
+private:
+    QList<QWidget*> inSight() const {
+        QList<QWidget*> children;
+        for (QObject* object : widget()->children()) {
+            auto* child = qobject_cast<QWidget*>(object);
+            if (child && !child->isWindow() && !conceal::isOutOfSight(child))
+                children << child;
+        }
+        return children;
+    }
+};
+
+QAccessibleInterface* factory(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String("TForm1"))
+        return new ContainerInSight(widget, QAccessible::Window);
+    if (className == QLatin1String("TestPage") || className == QLatin1String("PracticePage") ||
+        widget->objectName() == QLatin1String("Panel1"))
+        return new ContainerInSight(widget, QAccessible::Pane);
+    return nullptr;
+}
+
+} // namespace
+
+namespace conceal {
+
+void setConcealed(QWidget* control, bool concealed) {
+    if (control->property(kConcealed).toBool() == concealed)
+        return;
+    if (concealed) {
+        releaseFocusToWindow(control);
+        control->setProperty(kOpenPolicy, int(control->focusPolicy()));
+        control->setProperty(kConcealed, true);
+        control->setFocusPolicy(Qt::NoFocus);
+    } else {
+        control->setProperty(kConcealed, false);
+        control->setFocusPolicy(Qt::FocusPolicy(control->property(kOpenPolicy).toInt()));
+    }
+}
+
+void setFocusPolicy(QWidget* control, Qt::FocusPolicy policy) {
+    if (control->property(kConcealed).toBool())
+        control->setProperty(kOpenPolicy, int(policy));
+    else
+        control->setFocusPolicy(policy);
+}
+
+bool isOutOfSight(const QWidget* control) {
+    for (const QWidget* w = control; w && !w->isWindow(); w = w->parentWidget()) {
+        if (w->isHidden() || w->width() <= 0 || w->height() <= 0 ||
+            w->property(kConcealed).toBool())
+            return true;
+    }
+    return false;
+}
+
+void installAccessibility() {
+    static const bool installed = (QAccessible::installFactory(factory), true);
+    Q_UNUSED(installed);
+}
+
+} // namespace conceal
