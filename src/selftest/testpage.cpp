@@ -303,17 +303,21 @@ void TestPage::Button2Click() {
     if (s.QuestionNumber < 2)
         Label21->setCaption(QStringLiteral("0"));
     uncheckAll();
-    Label20->setAccessibleName(QStringLiteral("Question %1 of %2: %3")
-                                   .arg(s.QuestionNumber)
-                                   .arg(length)
-                                   .arg(Label20->text()));
+
     Label21->setAccessibleName(spoken(Label23, Label21));
 
     // ">=" rather than "=": questions drawn while no test was running (Submit pressed from the
     // keyboard under the panel) can outnumber a length lowered afterwards. The test then ends
     // at the next advance instead of drawing on past the bank.
-    if (s.QuestionNumber >= length + 1)
+    if (s.QuestionNumber >= length + 1) {
         complete();
+        return;
+    }
+    // Announced to a screen reader; the last draw, never asked, lies under the panel.
+    Label20->setAccessibleName(QStringLiteral("Question %1 of %2: %3")
+                                   .arg(s.QuestionNumber)
+                                   .arg(length)
+                                   .arg(Label20->text()));
 }
 
 void TestPage::complete() {
