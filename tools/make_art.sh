@@ -5,21 +5,28 @@
 #   tools/art/orvane.svg         -> src/app/resources/orvane.svg  (copied: the scalable program icon)
 #                                -> src/app/resources/icon64.png  (64 x 64, with alpha)
 #   tools/art/icon16.svg         -> src/app/resources/icon16.png  (16 x 16, 256-colour palette)
+#   tools/art/orvane.svg         -> packaging/icons/NxN.png       (24, 32, 48, 128 and 256 pixels, with alpha)
 #   tools/art/map-of-canada.svg  -> guide/study/map-of-canada.png (680 x 460, chapter 8 of the study guide)
 #
 # Needs ImageMagick's `convert` and `identify` and the DejaVu fonts (fonts-dejavu-core, fonts-dejavu-extra).
-# Usage: tools/make_art.sh        (from anywhere; paths are taken relative to the repository)
+# Debian's ImageMagick reads SVG through `rsvg-convert` (librsvg2-bin); without it convert fails with
+# "unable to open image /tmp/magick-...".
+# The 16-pixel icon is the same design drawn pixel by pixel; every other size is rendered from
+# the one scalable drawing.
+# Usage: tools/make_art.sh [icons]  (from anywhere; paths are taken relative to the repository;
+#                                    "icons" renders the program icons only)
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 art="$root/tools/art"
 res="$root/src/app/resources"
 study="$root/guide/study"
+icons="$root/packaging/icons"
 
 for tool in convert identify; do
     command -v "$tool" >/dev/null 2>&1 || { echo "make_art.sh: ImageMagick '$tool' not found" >&2; exit 1; }
 done
-mkdir -p "$res" "$study"
+mkdir -p "$res" "$study" "$icons"
 
 # PNG output without time stamps, so that an unchanged source gives an unchanged file.
 png_opts=(-strip -define png:exclude-chunks=date,time)
@@ -34,11 +41,14 @@ check() {
     fi
 }
 
+only_icons=
+[[ "${1:-}" == icons ]] && only_icons=1
+
 # Logo: white background, no alpha, 8-bit YCbCr, 4:4:4 so that the thin red and navy strokes stay sharp,
 # baseline (not progressive), quality 90, and no EXIF or other profiles.
-convert -background white "$art/logo.svg" -flatten -alpha off -colorspace sRGB -type TrueColor -depth 8 \
+[[ -n "$only_icons" ]] || convert -background white "$art/logo.svg" -flatten -alpha off -colorspace sRGB -type TrueColor -depth 8 \
     -strip -interlace none -sampling-factor 1x1 -quality 90 "jpeg:$res/logo.jpg"
-check "$res/logo.jpg" '%m %wx%h %[colorspace] %[jpeg:sampling-factor] %[interlace]' 'JPEG 171x74 sRGB 1x1,1x1,1x1 None'
+[[ -n "$only_icons" ]] || check "$res/logo.jpg" '%m %wx%h %[colorspace] %[jpeg:sampling-factor] %[interlace]' 'JPEG 171x74 sRGB 1x1,1x1,1x1 None'
 
 # Program icon.
 cp "$art/orvane.svg" "$res/orvane.svg"
@@ -46,9 +56,23 @@ convert -background none "$art/orvane.svg" -depth 8 "${png_opts[@]}" "PNG32:$res
 check "$res/icon64.png" '%wx%h' '64x64'
 convert -background none "$art/icon16.svg" -depth 8 -colors 256 "${png_opts[@]}" "PNG8:$res/icon16.png"
 check "$res/icon16.png" '%wx%h' '16x16'
+# The drawing's own size is in its width and height; the renderer draws at that size, so each
+# size is drawn sharp rather than scaled from another.
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+for size in 24 32 48 128 256; do
+    sed "s/width=\"64\" height=\"64\" viewBox/width=\"$size\" height=\"$size\" viewBox/" \
+        "$art/orvane.svg" >"$scratch/icon.svg"
+    convert -background none "$scratch/icon.svg" -depth 8 "${png_opts[@]}" "PNG32:$icons/${size}x$size.png"
+    check "$icons/${size}x$size.png" '%wx%h' "${size}x$size"
+done
+if [[ -n "$only_icons" ]]; then
+    echo "make_art.sh: wrote orvane.svg, icon64.png, icon16.png and packaging/icons/*.png"
+    exit 0
+fi
 
 # Map for the study guide.
 convert "$art/map-of-canada.svg" -alpha off -depth 8 "${png_opts[@]}" "PNG24:$study/map-of-canada.png"
 check "$study/map-of-canada.png" '%wx%h' '680x460'
 
-echo "make_art.sh: wrote logo.jpg, orvane.svg, icon64.png, icon16.png and map-of-canada.png"
+echo "make_art.sh: wrote logo.jpg, orvane.svg, icon64.png, icon16.png, packaging/icons/*.png and map-of-canada.png"

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Debian package build/release/orvane_<version>_<arch>.deb. Install it with
+# Builds the Debian package orvane_<version>_<arch>.deb in BUILD_DIR (build/release when not
+# given). Install it with
 #   apt-get install ./build/release/orvane_*.deb
-# The release build is configured for /usr, the prefix the package installs into, so that the
-# desktop entry starts the program in /usr/share/orvane/guide.
+# The build is optimised and hardened as Debian builds its packages, and configured for /usr,
+# the prefix the package installs into.
+#   package.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+build=${1:-build/release}
 bash tools/deps.sh run
 # dpkg-shlibdeps (dpkg-dev, file) computes the package's library dependencies.
 missing=()
@@ -15,7 +18,10 @@ if [ "${#missing[@]}" -gt 0 ]; then
   apt-get update -qq
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-cmake --preset release -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
-cmake --build --preset release
-(cd build/release && cpack -G DEB)
-ls -l build/release/orvane_*.deb
+# The same settings as the release preset, in a folder of the caller's choice.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+  -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+cmake --build "$build"
+# Files and folders in the package get the usual modes whatever the caller's umask.
+(umask 022 && cd "$build" && cpack -G DEB)
+ls -l "$build"/orvane_*.deb

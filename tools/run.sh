@@ -6,4 +6,4 @@ bash tools/deps.sh run
 cmake --preset release >/dev/null
 cmake --build --preset release
 cd guide
-exec ../build/release/src/orvane
+exec ../build/release/src/orvane "$@"

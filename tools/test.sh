@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite: once plain, once under AddressSanitizer,
-# LeakSanitizer and UBSan.
+# LeakSanitizer and UBSan; then builds the Debian package as tools/package.sh does, in a
+# folder of its own, and checks it with lintian.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh test
@@ -10,3 +11,8 @@ for preset in dev asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+echo "== package"
+package=build/test-package
+rm -f "$package"/orvane_*.deb
+bash tools/package.sh "$package"
+bash tests/install/check_package.sh "$package"/orvane_*.deb

@@ -3,13 +3,30 @@
 # drives it with xdotool as a user would, and checks what the user sees and gets: the window's
 # title, position and size, chapter 1 on the Study Guide page, and a five-question test clicked
 # through to its result.html, checked line by line against the question bank.
-#   run_e2e.sh PROGRAM SOURCE_DIR
+#   run_e2e.sh [--installed] [--stage BUILD_DIR] [--start-in DIR] PROGRAM SOURCE_DIR
+# Without options the program runs in a folder of test pages and writes its report there.
+# --installed: PROGRAM is an installed one (a path, or a name found on PATH, as a desktop
+#   entry's Exec line names it). It runs as an ordinary user (nobody, when this script runs
+#   as root) with a new, empty home folder, started in that folder as from a terminal there,
+#   or in DIR with --start-in (a menu starts programs elsewhere). It must show the installed
+#   chapter 1, and leave its report in $HOME/.local/share/orvane and nowhere else.
+# --stage BUILD_DIR: installs BUILD_DIR into a staging prefix first, and runs PROGRAM, a path
+#   within that prefix, as an installed program.
 # Exits 77 (skipped) only when no X server can be started or driven here.
 set -euo pipefail
 
-program=$(realpath "$1")
-source=$(realpath "$2")
 script=$(realpath "${BASH_SOURCE[0]}")
+installed='' stage_build='' start_in=''
+while [ $# -gt 0 ]; do
+  case $1 in
+    --installed) installed=1; shift ;;
+    --stage) installed=1 stage_build=$(realpath "$2"); shift 2 ;;
+    --start-in) start_in=$2; shift 2 ;;
+    *) break ;;
+  esac
+done
+program=$1
+source=$(realpath "$2")
 title='Orvane 1.3 (jan-feb.2003)'
 
 # Window layout, in pixels from the window's client origin.
@@ -22,6 +39,8 @@ log() { echo "e2e: $*"; }
 
 # ---------------------------------------------------------------------------------------------
 # Inside the virtual display: drive the window. Leaves result.html in the working folder.
+# The program runs in E2E_START, as E2E_RUN_AS says; this part keeps its own files in the
+# folder it is started in.
 if [ "${3:-}" = --inside ]; then
   if ! timeout 10 xdotool getdisplaygeometry >/dev/null; then
     log "xdotool cannot talk to an X server on ${DISPLAY:-(no DISPLAY)}"
@@ -46,7 +65,8 @@ if [ "${3:-}" = --inside ]; then
     timeout 20 xdotool search --sync --onlyvisible --name '^Orvane' >window.id 2>/dev/null &
     watcher=$!
     sleep 0.5
-    QT_QPA_PLATFORM=xcb "$program" >program.log 2>&1 &
+    # shellcheck disable=SC2086 # E2E_RUN_AS is a command prefix, split on purpose
+    (cd "$E2E_START" && QT_QPA_PLATFORM=xcb exec $E2E_RUN_AS "$program") >program.log 2>&1 &
     pid=$!
     while kill -0 "$watcher" 2>/dev/null && kill -0 "$pid" 2>/dev/null; do sleep 0.05; done
     if kill -0 "$pid" 2>/dev/null; then
@@ -92,17 +112,19 @@ if [ "${3:-}" = --inside ]; then
   page_click() { click $((page_x + $1)) $((page_y + $2)); }
   visible_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
 
-  # Chapter 1: its page carries a magenta block that nothing else in the window has.
+  # Chapter 1: a colour that only its page brings into the view, in more than so many pixels.
+  read -r mark_colour mark_pixels <<<"$E2E_CHAPTER_MARK"
   view=(7 56 729 329) # WebBrowser1 on the Study Guide page
   for _ in $(seq 50); do
-    magenta=$(count_colour '#FF00FF' $((page_x + view[0])) $((page_y + view[1])) "${view[2]}" "${view[3]}")
-    [ "$magenta" -gt 1000 ] && break
+    marked=$(count_colour "$mark_colour" $((page_x + view[0])) $((page_y + view[1])) "${view[2]}" "${view[3]}")
+    [ "$marked" -gt "$mark_pixels" ] && break
     sleep 0.2
   done
   import -silent -window root -crop "${client_w}x$client_h+$origin_x+$origin_y" +repage window-start.png
-  [ "$magenta" -gt 1000 ] || fail "chapter 1 is not shown in the Study Guide view (screenshot window-start.png)"
+  [ "$marked" -gt "$mark_pixels" ] ||
+    fail "chapter 1 is not shown in the Study Guide view ($marked pixels of $mark_colour; screenshot window-start.png)"
   [ "$(visible_windows)" -eq 1 ] || fail "another window (an error box?) is open at start-up"
-  log "chapter 1 shown"
+  log "chapter 1 shown ($marked pixels of $mark_colour)"
 
   # The Test Yourself page: its maroon instruction band (Label18) tells it from the others.
   band=(58 25 639 14)
@@ -124,11 +146,11 @@ if [ "${3:-}" = --inside ]; then
     page_click $((192 + 156)) $((326 + 11)) # Submit
   done
   for _ in $(seq 50); do
-    [ -f result.html ] && break
+    [ -f "$E2E_REPORT" ] && break
     sleep 0.2
   done
   import -silent -window root -crop "${client_w}x$client_h+$origin_x+$origin_y" +repage window-end.png
-  [ -f result.html ] || fail "no result.html after five answered questions (screenshot window-end.png)"
+  [ -f "$E2E_REPORT" ] || fail "no $E2E_REPORT after five answered questions (screenshot window-end.png)"
   [ "$(visible_windows)" -eq 1 ] || fail "another window (an error box?) is open after the test"
   kill -0 "$pid" 2>/dev/null || fail "the program ended during the test"
   log "result.html written"
@@ -143,27 +165,61 @@ for tool in xvfb-run Xvfb xauth xdotool import convert iconv timeout; do
     exit 77
   fi
 done
-[ -x "$program" ] || { log "FAIL: $program is not a built program"; exit 1; }
 bank=$source/src/content/question_bank.txt
 [ "$(wc -l <"$bank")" -eq 1260 ] || { log "FAIL: $bank does not have 1260 lines"; exit 1; }
 
+umask 022
 work=$(mktemp -d)
 keep_on_failure() {
   local status=$?
   if [ "$status" -eq 0 ] || [ "$status" -eq 77 ]; then rm -rf "$work"; else log "files kept in $work"; fi
 }
 trap keep_on_failure EXIT
-mkdir "$work/study" "$work/answers"
-cat >"$work/study/1.html" <<'EOF'
+scratch=$work
+export E2E_RUN_AS=
+if [ -z "$installed" ]; then
+  program=$(realpath "$program")
+  mkdir "$work/study" "$work/answers"
+  cat >"$work/study/1.html" <<'EOF'
 <p>E2E chapter one</p>
 <table bgcolor="#FF00FF" width="300" height="100"><tr><td>&nbsp;</td></tr></table>
 EOF
-echo '<p>E2E answer one</p>' >"$work/answers/1.html"
+  echo '<p>E2E answer one</p>' >"$work/answers/1.html"
+  export E2E_START=$work E2E_REPORT=$work/result.html E2E_CHAPTER_MARK='#FF00FF 1000'
+else
+  # Another user must reach everything the program reads: the stage and the program's folder.
+  chmod 755 "$work"
+  if [ -n "$stage_build" ]; then
+    "${CMAKE:-cmake}" --install "$stage_build" --prefix "$work/stage" >/dev/null
+    program=$work/stage/${program#/}
+  elif [[ $program != */* ]]; then
+    program=$(command -v "$program") || { log "FAIL: $1 is not on PATH"; exit 1; }
+  else
+    program=$(realpath "$program")
+  fi
+  home=$work/home scratch=$work/scratch
+  mkdir "$home" "$scratch"
+  user_env=(env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_RUNTIME_DIR "HOME=$home")
+  if [ "$(id -u)" -eq 0 ]; then
+    chown nobody:nogroup "$home"
+    E2E_RUN_AS="setpriv --reuid=nobody --regid=nogroup --clear-groups ${user_env[*]}"
+  else
+    E2E_RUN_AS=${user_env[*]}
+  fi
+  # The guide's chapter headings, in the colour its style sheet gives them: the page and its
+  # style sheet were both reached.
+  export E2E_START=${start_in:-$home} E2E_REPORT=$home/.local/share/orvane/result.html
+  export E2E_CHAPTER_MARK='#800000 100'
+fi
+[ -x "$program" ] || { log "FAIL: $program is not a built program"; exit 1; }
+log "program: $program${E2E_RUN_AS:+ (as ${E2E_RUN_AS%% *} ...)}, started in $E2E_START"
 
 status=0
-(cd "$work" && timeout -k 5 100 xvfb-run -a -s "-screen 0 1280x1024x24" \
+# Without a window manager or a session, the program of another user is let onto the display
+# by -ac (no access control) rather than by the display's cookie in a file of ours.
+(cd "$scratch" && timeout -k 5 100 xvfb-run -a -s "-screen 0 1280x1024x24 -ac" \
   bash "$script" "$program" "$source" --inside) || status=$?
-if [ ! -e "$work/.x-started" ]; then
+if [ ! -e "$scratch/.x-started" ]; then
   log "SKIP: no virtual X server could be started here (xvfb-run exit status $status)"
   exit 77
 fi
@@ -171,8 +227,13 @@ fi
 [ "$status" -eq 0 ] || exit "$status"
 
 # The report: CR LF lines in Windows-1252, a header, then ten lines per wrong answer.
-report=$work/result.html
+report=$E2E_REPORT
 fail() { log "FAIL: result.html: $*"; exit 1; }
+if [ -n "$installed" ]; then
+  [ ! -L "$report" ] || fail "is a symbolic link"
+  stray=$(find "$work" -name result.html ! -path "$report")
+  [ -z "$stray" ] || fail "also written as $stray"
+fi
 export LC_ALL=C
 lines=$(wc -l <"$report")
 [ "$(tail -c 2 "$report" | od -An -tx1 | tr -d ' \n')" = 0d0a ] || fail "does not end with CR LF"
