@@ -11,7 +11,7 @@ class Label;
 class QuestionBank;
 class QComboBox;
 class QFrame;
-class QListWidget;
+class QListView;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -65,10 +65,10 @@ public:
     Label* Label22;
     Label* Label25;
     HtmlView* WebBrowser3;
-    QListWidget* ListBox3;
+    QListView* ListBox3;
     QPlainTextEdit* Memo2;
     QPushButton* Button3;
-    QListWidget* ListBox2;
+    QListView* ListBox2;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,8 +1,10 @@
 #include "widgets/picklist.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QListView>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -37,14 +39,28 @@ public:
     }
 };
 
+// A plain scrolling list below the field, eight items high, rather than a menu over it. A style
+// of its own does this at a fraction of a style sheet's cost at start-up.
+class ListBelowStyle : public QProxyStyle {
+public:
+    explicit ListBelowStyle(QObject* owner) : QProxyStyle(QApplication::style()->name()) {
+        setParent(owner);
+    }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 } // namespace
 
 PickList::PickList(QWidget* parent, const char* name, QRect geometry) : QComboBox(parent) {
     setObjectName(QLatin1String(name));
     setGeometry(geometry);
     setEditable(false);
-    // A plain scrolling list below the field, eight items high, rather than a menu over it.
-    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    setStyle(new ListBelowStyle(this));
     auto* list = new QListView(this);
     list->setUniformItemSizes(true);
     setView(list);
