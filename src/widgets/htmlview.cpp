@@ -53,3 +53,8 @@ QVariant HtmlView::loadResource(int type, const QUrl& name) {
                           "<p>The file <b>%1</b> could not be opened.</p></body></html>")
         .arg(shown);
 }
+
+bool HtmlView::focusNextPrevChild(bool next) {
+    // QTextBrowser would walk every link of the page first.
+    return QTextEdit::focusNextPrevChild(next);
+}

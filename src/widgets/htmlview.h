@@ -20,6 +20,9 @@ public:
 
     QVariant loadResource(int type, const QUrl& name) override;
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     QString m_guideFolder;
 };

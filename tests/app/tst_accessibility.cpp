@@ -120,6 +120,13 @@ void TestAccessibility::namesRolesAndRelations() {
     QCOMPARE(labels.first().first->object(), page->Label1);
     QCOMPARE(form.TabSheet2->WebBrowser1->accessibleName(),
              QStringLiteral("Chapter 1: ") + form.TabSheet2->ComboBox1->itemText(0).trimmed());
+    // A chapter is one stop on the Tab chain, however many links it has.
+    FormFixture::writeFile(m_f->path("study/1.html"),
+                           "<a href=\"2.html\">2</a> <a href=\"3.html\">3</a>");
+    form.TabSheet2->ComboBox1Change();
+    form.TabSheet2->WebBrowser1->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form.TabSheet2->WebBrowser1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), form.TabSheet2->ComboBox1);
     form.PageControl1->setCurrentIndex(2);
     QCOMPARE(form.PageControl1->tabBar()->accessibleName(), QStringLiteral("Test Yourself"));
     QVERIFY(page->Button2->accessibleDescription().contains("A to D"));
