@@ -3,44 +3,59 @@
 #include "base/cp1252.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-QString folderPrefix(const QString& folder) {
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
-    if (canonical.isEmpty())
+// The path with every link resolved, or nothing if it cannot be resolved. QFileInfo would hand
+// back a path it cannot resolve unchanged, and a NUL in it would cut the name that open() sees.
+QByteArray resolved(const QString& path) {
+    if (path.isEmpty() || path.contains(QChar(0)))
         return {};
-    // The root folder is its own prefix: "/" + "/" would admit nothing.
-    return canonical.endsWith(u'/') ? canonical : canonical + u'/';
+    char buffer[PATH_MAX];
+    if (!::realpath(QFile::encodeName(path).constData(), buffer))
+        return {};
+    return QByteArray(buffer);
+}
+
+// The resolved file, if it lies under one of the folders.
+QByteArray resolvedInside(const QString& path, const QStringList& folders) {
+    const QByteArray file = resolved(path);
+    if (file.isEmpty())
+        return {};
+    for (const QString& folder : folders) {
+        QByteArray prefix = resolved(folder);
+        if (prefix.isEmpty())
+            continue;
+        // The root folder is its own prefix: "/" + "/" would admit nothing.
+        if (!prefix.endsWith('/'))
+            prefix += '/';
+        if (file.startsWith(prefix))
+            return file;
+    }
+    return {};
 }
 
 } // namespace
 
 bool PageFile::isInside(const QString& path, const QStringList& folders) {
-    const QString file = QFileInfo(path).canonicalFilePath();
-    if (file.isEmpty())
-        return false;
-    for (const QString& folder : folders) {
-        const QString prefix = folderPrefix(folder);
-        if (!prefix.isEmpty() && file.startsWith(prefix))
-            return true;
-    }
-    return false;
+    return !resolvedInside(path, folders).isEmpty();
 }
 
 PageFile::Result PageFile::read(const QString& path, const QStringList& folders) {
-    if (!isInside(path, folders))
+    const QByteArray name = resolvedInside(path, folders);
+    if (name.isEmpty())
         return {Status::Outside, {}};
-    // The resolved name is opened, so a link swapped in after the check is not followed;
-    // O_NONBLOCK keeps a FIFO from waiting for a writer that never comes.
-    const QByteArray name = QFile::encodeName(QFileInfo(path).canonicalFilePath());
+    // The name checked is the name opened, with no link followed, so a link swapped in after
+    // the check leads nowhere; O_NONBLOCK keeps a FIFO from waiting for a writer that never
+    // comes.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return {Status::Unreadable, {}};

@@ -1,44 +1,66 @@
 #!/bin/sh
-# Fuzzes decodeJpeg (src/widgets/jpegimage.cpp) with libFuzzer, AddressSanitizer and
-# UndefinedBehaviorSanitizer. A developer tool, not part of CTest.
+# Fuzzes what the program parses with libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer. A developer tool run by hand, not part of CTest.
 #
-#   tests/fuzz/run_fuzz.sh [seconds]      # default 60
+#   tests/fuzz/run_fuzz.sh [seconds] [target]    # default 60 seconds, every target in turn
+#
+# Targets:
+#   jpegimage  decodeJpeg (src/widgets/jpegimage.cpp), the logo and pictures
+#   intvalue   intValue, fed the input as UTF-8, Latin-1 and UTF-16; a value it accepts must
+#              read back the same from its decimal and hex forms
+#   pagefile   PageFile::decode, and PageFile::read on paths into a fixed tree (nested folder,
+#              links in and out, a FIFO, sparse files at and over the cap): whatever it reads
+#              lies under the allowed folder, is a regular file and is at most kMaxBytes
+#   report     testrules::reportLines on a bank made of the input's lines and a test drawn
+#              from its bytes; the report must have the lines the wrong answers call for
 #
 # Needs clang (Debian: clang-14, libclang-rt-14-dev), Qt 6 Core/Gui and libjpeg development
-# files. Builds into $FUZZ_DIR (default build/fuzz under the source tree), keeps the corpus
-# there between runs, and leaves any crashing input as $FUZZ_DIR/crash-* (replay one with
-# "$FUZZ_DIR/fuzz_jpegimage FILE"). Only this program's code is instrumented; the system
-# libjpeg and Qt are not, so libFuzzer sees little coverage inside the decoder and leans on the
-# seeds and the marker dictionary written below.
+# files. Builds into $FUZZ_DIR (default build/fuzz under the source tree) and keeps each
+# target's corpus in $FUZZ_DIR/corpus/<target> between runs. A crash stops the script and
+# leaves the input as $FUZZ_DIR/crash/<target>-crash-*; replay it with
+# "$FUZZ_DIR/fuzz_<target> FILE", shrink it with "-minimize_crash=1 -runs=100000".
+# Only this program's code is instrumented; Qt and the system libjpeg are not, so libFuzzer
+# sees little coverage inside the JPEG decoder and leans on the seeds and marker dictionary.
 set -eu
 
 seconds=${1:-60}
+targets=${2:-"jpegimage intvalue pagefile report"}
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 out=${FUZZ_DIR:-$root/build/fuzz}
 cxx=${CXX_FUZZ:-clang++}
 [ "$(command -v "$cxx")" ] || cxx=clang++-14
 
-mkdir -p "$out/corpus" "$out/seeds"
-
 qt_flags=$(pkg-config --cflags Qt6Core Qt6Gui 2>/dev/null) ||
     qt_flags="-I/usr/include/x86_64-linux-gnu/qt6 -I/usr/include/x86_64-linux-gnu/qt6/QtCore -I/usr/include/x86_64-linux-gnu/qt6/QtGui"
 qt_libs=$(pkg-config --libs Qt6Core Qt6Gui 2>/dev/null) || qt_libs="-lQt6Gui -lQt6Core"
 
-# shellcheck disable=SC2086 # the flag lists are meant to split
-"$cxx" -std=c++17 -g -O1 -fPIC -fno-omit-frame-pointer \
-    -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I"$root/src" $qt_flags \
-    "$here/fuzz_jpegimage.cpp" "$root/src/widgets/jpegimage.cpp" \
-    $qt_libs -ljpeg -o "$out/fuzz_jpegimage"
+# build TARGET SOURCE... [LIBS]: fuzz_TARGET.cpp and the program's sources it needs.
+build() {
+    name=$1
+    shift
+    # shellcheck disable=SC2086 # the flag lists are meant to split
+    "$cxx" -std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer \
+        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+        -I"$root/src" $qt_flags "$here/fuzz_$name.cpp" "$@" $qt_libs -o "$out/fuzz_$name"
+}
 
-# Seeds: the program's logo and the 8 x 8 picture embedded in tests/widgets/tst_jpegimage.cpp.
-cp "$root/src/app/resources/logo.jpg" "$out/seeds/logo.jpg"
-sed -n '/kBlue8x8\[\] = {/,/};/p' "$root/tests/widgets/tst_jpegimage.cpp" |
-    grep -o '0x[0-9a-f][0-9a-f]' | sed 's/^0x//' | tr -d '\n' | xxd -r -p >"$out/seeds/blue8x8.jpg"
+# seed TARGET TEXT NAME; TEXT takes printf %b escapes (\0nnn for a byte).
+seed() { printf '%b' "$2" >"$out/seeds/$1/$3"; }
 
-# JPEG markers, so mutations add and drop whole segments.
-cat >"$out/jpeg.dict" <<'DICT'
+# Each target: build it, write its seeds and the extra libFuzzer options it wants.
+prepare() {
+    mkdir -p "$out/corpus/$1" "$out/seeds/$1" "$out/crash" "$out/tmp"
+    case $1 in
+    jpegimage)
+        build jpegimage "$root/src/widgets/jpegimage.cpp" -ljpeg
+        # The program's logo and the 8 x 8 picture embedded in tests/widgets/tst_jpegimage.cpp.
+        cp "$root/src/app/resources/logo.jpg" "$out/seeds/jpegimage/logo.jpg"
+        sed -n '/kBlue8x8\[\] = {/,/};/p' "$root/tests/widgets/tst_jpegimage.cpp" |
+            grep -o '0x[0-9a-f][0-9a-f]' | sed 's/^0x//' | tr -d '\n' |
+            xxd -r -p >"$out/seeds/jpegimage/blue8x8.jpg"
+        # JPEG markers, so mutations add and drop whole segments.
+        cat >"$out/jpegimage.dict" <<'DICT'
 soi="\xff\xd8"
 eoi="\xff\xd9"
 sof0="\xff\xc0"
@@ -60,9 +82,65 @@ com="\xff\xfe"
 adobe="Adobe"
 jfif="JFIF\x00"
 DICT
+        # A picture may be at most 4096 x 4096, which decodes in well under a second even
+        # instrumented, so ten seconds is a hang. The logo must fit whole.
+        options="-timeout=10 -max_len=16384 -dict=jpegimage.dict"
+        ;;
+    intvalue)
+        build intvalue "$root/src/base/intvalue.cpp" "$root/src/base/errortext.cpp"
+        seed intvalue '  -2147483648' min
+        # shellcheck disable=SC2016 # a hex number, not an expansion
+        seed intvalue '$7FFFFFFF' hex
+        seed intvalue '-0x80000000' hexmin
+        seed intvalue '1\00002\0000' utf16
+        options="-timeout=5 -max_len=64"
+        ;;
+    pagefile)
+        build pagefile "$root/src/base/pagefile.cpp" "$root/src/base/cp1252.cpp"
+        # Every run makes its tree afresh under TMPDIR.
+        rm -rf "$out/tmp/pagefile-"*
+        seed pagefile '\0000page.html' page
+        seed pagefile '\0001sub/nested.html' nested
+        seed pagefile '\0002link_out' link_out
+        seed pagefile '\0000fifo' fifo
+        seed pagefile '\0003fifo_link' fifo_link
+        seed pagefile '\0000../pagesx/page.html' sibling
+        seed pagefile '\0000cap.bin' cap
+        seed pagefile '\0223\0352caf\0351' cp1252
+        # The tree's names, so mutations splice in whole steps.
+        printf '"%s"\n' ../ / page.html sub/ nested.html empty.html cap.bin big.bin fifo \
+            fifo_link link_in link_out dir_out up loop secret.html ../pagesx/ ../outside/ \
+            ../alias/ >"$out/pagefile.dict"
+        # A FIFO opened for reading waits for a writer: any wait at all is the fault.
+        options="-timeout=5 -max_len=256 -dict=pagefile.dict"
+        ;;
+    report)
+        # randomdraw and textlist only satisfy the linker: the target never draws or loads.
+        build report "$root/src/selftest/testrules.cpp" "$root/src/selftest/randomdraw.cpp" \
+            "$root/src/content/questionbank.cpp" "$root/src/content/textlist.cpp" \
+            "$root/src/base/intvalue.cpp" "$root/src/base/errortext.cpp"
+        # Ten records of the real bank; the test itself is drawn from the input's end.
+        head -n 77 "$root/src/content/question_bank.txt" >"$out/seeds/report/bank"
+        options="-timeout=5 -max_len=4096"
+        ;;
+    *)
+        echo "unknown target: $1" >&2
+        exit 2
+        ;;
+    esac
+}
 
-cd "$out"
-# -timeout: a picture may be at most 4096 x 4096, which decodes in well under a second even
-# instrumented, so ten seconds is a hang. -max_len: the logo must fit whole.
-exec ./fuzz_jpegimage -max_total_time="$seconds" -timeout=10 -max_len=16384 \
-    -dict=jpeg.dict -print_final_stats=1 corpus seeds
+for target in $targets; do
+    prepare "$target"
+    echo "== $target: $seconds s"
+    # shellcheck disable=SC2086 # options is a list
+    (cd "$out" && TMPDIR="$out/tmp" "./fuzz_$target" -max_total_time="$seconds" $options \
+        -print_final_stats=1 -artifact_prefix="crash/$target-" \
+        "corpus/$target" "seeds/$target" >"$target.log" 2>&1) || {
+        tail -n 40 "$out/$target.log"
+        exit 1
+    }
+    grep -E '^#[0-9]+[[:space:]]+DONE|^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' \
+        "$out/$target.log"
+    echo "corpus: $(find "$out/corpus/$target" -type f | wc -l) files"
+done

@@ -191,6 +191,10 @@ void TestHtmlView::oversizedPageAndRootFolder() {
     // A working folder of / holds every file.
     QVERIFY(PageFile::isInside("/etc/hostname", {"/"}));
     QVERIFY(!PageFile::isInside("/etc/hostname", {m_dir->path()}));
+    // A NUL would cut the name that is opened after the check.
+    QDir().mkpath("sub");
+    const QString cut = m_dir->filePath("sub/../../../../../../../etc/hostname") + QChar(0);
+    QCOMPARE(PageFile::read(cut, {m_dir->filePath("sub")}).status, PageFile::Status::Outside);
 }
 QTEST_MAIN(TestHtmlView)
 #include "tst_htmlview.moc"
