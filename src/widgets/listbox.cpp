@@ -10,32 +10,31 @@ ListBox::ListBox(QWidget* parent, const char* name) : QListWidget(parent) {
     });
 }
 
-void ListBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        event->accept();
-        return;
+bool ListBox::viewportEvent(QEvent* event) {
+    // Only the left button selects; the others, pressed or dragged, leave the list as it is.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const Qt::MouseButtons buttons = mouse->buttons() | mouse->button();
+        if (buttons != Qt::NoButton && !(buttons & Qt::LeftButton)) {
+            event->accept();
+            return true;
+        }
+        break;
     }
+    default:
+        break;
+    }
+    return QListWidget::viewportEvent(event);
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event) {
     // The press reports once, whether or not it moved the current item.
     m_pressing = true;
     QListWidget::mousePressEvent(event);
     m_pressing = false;
     if (itemAt(event->position().toPoint()))
         emit chosen();
-}
-
-void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        event->accept();
-        return;
-    }
-    QListWidget::mouseDoubleClickEvent(event);
-}
-
-void ListBox::mouseMoveEvent(QMouseEvent* event) {
-    if ((event->buttons() & (Qt::RightButton | Qt::MiddleButton)) &&
-        !(event->buttons() & Qt::LeftButton)) {
-        event->accept();
-        return;
-    }
-    QListWidget::mouseMoveEvent(event);
 }
