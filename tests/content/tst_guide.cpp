@@ -51,6 +51,22 @@ bool officialHost(const QString& host) {
     return false;
 }
 
+// tools/practice_chapters.tsv: practice question -> the chapters that teach it, in file order.
+QMap<int, QList<int>> chaptersTeaching() {
+    QFile file(kGuide + QStringLiteral("/../tools/practice_chapters.tsv"));
+    QMap<int, QList<int>> table;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return table;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        QList<int>& chapters = table[line.section(u'\t', 0, 0).toInt()];
+        for (const QString& chapter : line.section(u'\t', 1).split(u' ', Qt::SkipEmptyParts))
+            chapters << chapter.toInt();
+    }
+    return table;
+}
+
 } // namespace
 
 // The HTML pages the program opens: every one there, readable, linked only within the guide,
@@ -67,6 +83,7 @@ private slots:
 
 private:
     Content m_content = Content::builtIn();
+    QMap<int, QList<int>> m_teaching = chaptersTeaching();
 };
 
 void TestGuide::pagesLoad_data() {
@@ -110,6 +127,24 @@ void TestGuide::pagesLoad() {
         const QString target = QFileInfo(folder.filePath(url.path())).canonicalFilePath();
         QVERIFY2(!target.isEmpty() && target.startsWith(root),
                  qPrintable(url.toString() + " does not lead to a page of the guide"));
+    }
+
+    // An answer sends the reader on to chapters that teach its question, named by their titles.
+    if (page.startsWith(u"answers/")) {
+        const QRegularExpression more("<p class=\"more\">Read more: (.*)</p>");
+        const QString links = more.match(html).captured(1);
+        const QRegularExpression link("<a href=\"\\.\\./study/(\\d+)\\.html\">([^<]*)</a>");
+        int count = 0;
+        for (auto it = link.globalMatch(links); it.hasNext(); ++count) {
+            const QRegularExpressionMatch m = it.next();
+            const int chapter = m.captured(1).toInt();
+            QVERIFY2(m_teaching.value(number).contains(chapter),
+                     qPrintable(QStringLiteral("chapter %1 does not teach it").arg(chapter)));
+            QCOMPARE(m.captured(2), QStringLiteral("Chapter %1. %2")
+                                        .arg(chapter)
+                                        .arg(m_content.chapters.value(chapter - 1).trimmed()));
+        }
+        QVERIFY2(count > 0, "no Read more link");
     }
 
     // Laid out in the program's view (723 pixels wide, Verdana 12 px, or larger for a reader
@@ -172,22 +207,15 @@ void TestGuide::answerHeadingsArePracticeItems() {
 // Each chapter ends with the practice questions it teaches, as tools/practice_chapters.tsv says
 // (tools/make_questions_chapter.py writes them), and every question is taught somewhere.
 void TestGuide::chaptersListTheirPracticeQuestions() {
-    QFile file(kGuide + QStringLiteral("/../tools/practice_chapters.tsv"));
-    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     QMap<int, QList<int>> expected; // chapter -> its questions, in order
-    QList<int> questions;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList chapters = line.section(u'\t', 1).split(u' ', Qt::SkipEmptyParts);
-        questions << line.section(u'\t', 0, 0).toInt();
-        QVERIFY2(!chapters.isEmpty(), qPrintable(line));
-        for (const QString& chapter : chapters)
-            expected[chapter.toInt()] << questions.last();
+    for (auto it = m_teaching.cbegin(); it != m_teaching.cend(); ++it) {
+        QVERIFY2(!it.value().isEmpty(), qPrintable(QStringLiteral("question %1").arg(it.key())));
+        for (int chapter : it.value())
+            expected[chapter] << it.key();
     }
     QList<int> all(197);
     std::iota(all.begin(), all.end(), 1);
-    QCOMPARE(questions, all);
+    QCOMPARE(m_teaching.keys(), all);
 
     const QString title = QStringLiteral("Practice questions for this chapter</h2>");
     const QRegularExpression item(
