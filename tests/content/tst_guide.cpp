@@ -60,7 +60,10 @@ QMap<int, QList<int>> chaptersTeaching() {
     for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
-        QList<int>& chapters = table[line.section(u'\t', 0, 0).toInt()];
+        const int question = line.section(u'\t', 0, 0).toInt();
+        if (table.contains(question)) // a question listed twice: no valid question 0
+            table[0];
+        QList<int>& chapters = table[question];
         for (const QString& chapter : line.section(u'\t', 1).split(u' ', Qt::SkipEmptyParts))
             chapters << chapter.toInt();
     }
