@@ -3,6 +3,7 @@
 #include "base/errortext.h"
 #include "base/windowplacement.h"
 #include "base/workingfolder.h"
+#include "selftest/testpage.h"
 #include "widgets/errorbox.h"
 #include "widgets/picklist.h"
 
@@ -113,13 +114,16 @@ int main(int argc, char* argv[]) {
     if (!place.problem.isEmpty())
         print(
             stderr,
-            QStringLiteral("orvane: %1 (working in %2)\n").arg(place.problem, QDir::currentPath()));
+            QStringLiteral("orvane: %1 (working in %2%3)\n")
+                .arg(place.problem, QDir::currentPath(),
+                     place.reportKept ? QString() : QStringLiteral("; no report can be saved")));
 
     MessageErrorBox errorBox(title);
     FormServices services{&errorBox, RandomDraw::clockSeed(),
                           [](const QUrl& url) { QDesktopServices::openUrl(url); },
                           place.guideFolder};
     TForm1 Form1(Content::builtIn(), std::move(services));
+    Form1.TabSheet4->setReportKept(place.reportKept);
     DocumentActions documentActions(&Form1, &errorBox);
     placeOnScreen(Form1);
     Form1.show();

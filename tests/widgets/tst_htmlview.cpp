@@ -1,5 +1,6 @@
 #include "base/pageaddress.h"
 #include "base/pagefile.h"
+#include "base/pagefolders.h"
 #include "widgets/htmlview.h"
 
 #include <QBuffer>
@@ -26,6 +27,8 @@ private slots:
     void refusesFilesOutsideTheWorkingFolder_data();
     void refusesFilesOutsideTheWorkingFolder();
     void relativeLinksStayInTheGuide();
+    void pagesThroughLinks_data();
+    void pagesThroughLinks();
     void gate_data();
     void gate();
     void oversizedPageAndRootFolder();
@@ -38,6 +41,16 @@ private:
         QFile file(name);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
+    }
+
+    // Whether the view, drawn as the user would see it, shows the red picture of a test.
+    bool drawsRed() {
+        const QImage drawn = m_view->grab().toImage();
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                if (drawn.pixel(x, y) == QColor(Qt::red).rgb())
+                    return true;
+        return false;
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -120,6 +133,42 @@ void TestHtmlView::relativeLinksStayInTheGuide() {
     QVERIFY(m_view->toPlainText().contains("Aboriginal peoples"));
 }
 
+// A folder may reach its pages through links (the user's folder does). They are followed once,
+// when the view is made, and the pictures resolve where the pages really live.
+void TestHtmlView::pagesThroughLinks_data() {
+    QTest::addColumn<QString>("folder"); // what study and answers lead to in each guide
+    QTest::addColumn<bool>("repointed"); // by another install, after the view was made
+    QTest::addColumn<bool>("pictureShown");
+    QTest::newRow("links into a guide") << "study" << false << true;
+    QTest::newRow("re-pointed after the start") << "study" << true << true;
+    QTest::newRow("link to a folder of another name") << "notes" << false << false;
+}
+
+void TestHtmlView::pagesThroughLinks() {
+    QFETCH(QString, folder);
+    QFETCH(bool, repointed);
+    QFETCH(bool, pictureShown);
+    QTemporaryDir guides;
+    for (const QString guide : {QStringLiteral("a"), QStringLiteral("b")}) {
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(guide == "a" ? Qt::red : Qt::blue);
+        QDir().mkpath(guides.filePath(guide + "/art"));
+        QVERIFY(picture.save(guides.filePath(guide + "/art/pic.png")));
+        write(guides.filePath(guide + '/' + folder + "/1.html"),
+              "<p>guide " + guide.toUtf8() + " <img src=\"../art/pic.png\"></p>");
+        QFile::remove("study");
+        QVERIFY(QFile::link(guides.filePath(guide + '/' + folder), "study"));
+        if (guide == "a")
+            m_view->setPageFolders(PageFolders::resolve(m_dir->path()));
+        if (guide == "a" && !repointed)
+            break;
+    }
+    m_view->resize(300, 200);
+    m_view->Navigate("study/1.html");
+    QVERIFY2(m_view->toPlainText().contains("guide a"), qPrintable(m_view->toPlainText()));
+    QCOMPARE(drawsRed(), pictureShown);
+}
+
 void TestHtmlView::fullPathRule_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("drive");
@@ -193,13 +242,9 @@ void TestHtmlView::gate() {
     ::alarm(20); // a blocking open must fail the test, not hang it
     m_view->resize(300, 200);
     m_view->Navigate("study/1.html");
-    const QImage drawn = m_view->grab().toImage(); // what the user would see
+    const bool red = drawsRed();
     ::alarm(0);
     QVERIFY(m_view->toPlainText().contains("chapter"));
-    bool red = false;
-    for (int y = 0; y < drawn.height() && !red; ++y)
-        for (int x = 0; x < drawn.width() && !red; ++x)
-            red = drawn.pixel(x, y) == QColor(Qt::red).rgb();
     QCOMPARE(red, shown);
 }
 
