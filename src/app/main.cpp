@@ -42,7 +42,7 @@ int readCommandLine(const QStringList& arguments) {
                        "yourself\nagainst the practice questions, and take a random test.\n\n"
                        "The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html\n"
                        "(~/.local/share/orvane/result.html), unless the program is started in a\n"
-                       "folder that holds study/ and answers/ itself; it is then kept there."));
+                       "folder that holds study/ or answers/ itself; it is then kept there."));
     // Qt's own --help-all would list options of the window toolkit that the man page covers.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));

@@ -47,14 +47,14 @@ bool madeByUs(const QString& name, const QByteArray& target) {
 
 // A QString holds a file name that is not UTF-8 only with its odd bytes turned into U+FFFD,
 // which names another folder. Such a folder is named through a descriptor held open for the
-// life of the program instead (made first, as the base directory rules ask).
-QString folderName(const QByteArray& bytes) {
+// life of the program instead; a data folder is made first, as the base directory rules ask.
+QString folderName(const QByteArray& bytes, bool make) {
     const QString name = QFile::decodeName(bytes);
     if (QFile::encodeName(name) == bytes || !bytes.startsWith('/'))
         return name;
     QByteArray current;
     for (const QByteArray& part : bytes.split('/')) {
-        if (part.isEmpty())
+        if (part.isEmpty() || !make)
             continue;
         current += '/' + part;
         ::mkdir(current.constData(), 0700);
@@ -66,7 +66,7 @@ QString folderName(const QByteArray& bytes) {
 } // namespace
 
 WorkingFolder::Environment WorkingFolder::Environment::fromProcess(const QString& programFolder) {
-    return {folderName(qgetenv("HOME")), folderName(qgetenv("XDG_DATA_HOME")),
+    return {folderName(qgetenv("HOME"), false), folderName(qgetenv("XDG_DATA_HOME"), true),
             qEnvironmentVariable("XDG_DATA_DIRS"), programFolder};
 }
 
