@@ -112,11 +112,10 @@ int main(int argc, char* argv[]) {
     if (!place.folder.isEmpty() && !QDir::setCurrent(place.folder))
         print(stderr, QStringLiteral("orvane: cannot work in %1\n").arg(place.folder));
     if (!place.problem.isEmpty())
-        print(
-            stderr,
-            QStringLiteral("orvane: %1 (working in %2%3)\n")
-                .arg(place.problem, QDir::currentPath(),
-                     place.reportKept ? QString() : QStringLiteral("; no report can be saved")));
+        print(stderr,
+              QStringLiteral("orvane: %1 (working in %2%3)\n")
+                  .arg(place.problem, QDir::currentPath(),
+                       place.reportKept ? QString() : QStringLiteral("; no report can be saved")));
 
     MessageErrorBox errorBox(title);
     FormServices services{&errorBox, RandomDraw::clockSeed(),

@@ -19,7 +19,8 @@ PageFolders PageFolders::resolve(const QString& workingFolder) {
         char target[PATH_MAX];
         // A real folder needs nothing: the working folder admits it. Only a link moves.
         if (::lstat(encoded.constData(), &status) != 0 || !S_ISLNK(status.st_mode) ||
-            !::realpath(encoded.constData(), target) || !QFileInfo(QFile::decodeName(target)).isDir())
+            !::realpath(encoded.constData(), target) ||
+            !QFileInfo(QFile::decodeName(target)).isDir())
             continue;
         const QString real = QFile::decodeName(target);
         folders.m_linked.append({link, real});

@@ -31,8 +31,7 @@ bool leadsInto(const QString& folder, const QStringList& guides) {
     const QString real = QFileInfo(folder).canonicalFilePath();
     for (const QString& guide : guides) {
         const QString root = QFileInfo(guide).canonicalFilePath();
-        if (!real.isEmpty() && !root.isEmpty() &&
-            (real == root || real.startsWith(root + u'/')))
+        if (!real.isEmpty() && !root.isEmpty() && (real == root || real.startsWith(root + u'/')))
             return true;
     }
     return false;
@@ -40,9 +39,8 @@ bool leadsInto(const QString& folder, const QStringList& guides) {
 
 // A link that the program made: it bears the name of the guide entry it leads to.
 bool madeByUs(const QString& name, const QByteArray& target) {
-    return target.startsWith('/') &&
-           QDir::cleanPath(QFile::decodeName(target))
-               .endsWith(QStringLiteral("/orvane/guide/") + name);
+    return target.startsWith('/') && QDir::cleanPath(QFile::decodeName(target))
+                                         .endsWith(QStringLiteral("/orvane/guide/") + name);
 }
 
 // A QString holds a file name that is not UTF-8 only with its odd bytes turned into U+FFFD,
@@ -149,8 +147,8 @@ WorkingFolder::Choice WorkingFolder::choose(const QString& startFolder,
 
     // Without its links the user's folder shows no pages; the guide itself still does, and
     // there no report is kept.
-    const bool userUsable = !refused && QFileInfo(user).isDir() &&
-                            (choice.guideFolder.isEmpty() || holdsPages(user));
+    const bool userUsable =
+        !refused && QFileInfo(user).isDir() && (choice.guideFolder.isEmpty() || holdsPages(user));
     choice.folder = userUsable ? user : choice.guideFolder;
     choice.reportKept = userUsable;
     return choice;
@@ -193,7 +191,8 @@ QString WorkingFolder::linkGuide(const QString& folder, const QString& guide) {
     QStringList problems;
     // Links into a guide that is gone (after an upgrade, or a move of prefix); the user's own
     // files and links stay.
-    for (const QString& name : QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)) {
+    for (const QString& name : QDir(folder).entryList(QDir::AllEntries | QDir::System |
+                                                      QDir::Hidden | QDir::NoDotAndDotDot)) {
         const QByteArray link = QFile::encodeName(folder + u'/' + name);
         struct stat status {};
         if (::lstat(link.constData(), &status) == 0 && S_ISLNK(status.st_mode) &&

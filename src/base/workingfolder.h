@@ -23,9 +23,9 @@ public:
     };
 
     struct Choice {
-        QString folder;      // the folder to work in; empty: stay in the start folder
-        QString guideFolder; // installed pages the views may read; empty when none is used
-        QString problem;     // why the user's folder could not be used, for the terminal
+        QString folder;         // the folder to work in; empty: stay in the start folder
+        QString guideFolder;    // installed pages the views may read; empty when none is used
+        QString problem;        // why the user's folder could not be used, for the terminal
         bool reportKept = true; // false: there is no place for the report
     };
 

@@ -48,10 +48,14 @@ void removeLeftovers(const QByteArray& folder) {
         if (!name.startsWith(".result-") || name.size() != 14)
             continue;
         const QByteArray path = folder + '/' + name;
+        struct stat status {};
+        if (::lstat(path.constData(), &status) != 0 || !S_ISREG(status.st_mode))
+            continue;
         const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             continue;
-        struct stat locked {}, named {};
+        struct stat locked {
+        }, named{};
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &locked) == 0 &&
             S_ISREG(locked.st_mode) && locked.st_uid == ::geteuid() &&
             ::lstat(path.constData(), &named) == 0 && named.st_ino == locked.st_ino &&
@@ -62,19 +66,19 @@ void removeLeftovers(const QByteArray& folder) {
     ::closedir(dir);
 }
 
-// A temporary file of our own, locked; retried if a cleaner took it between its making and
-// the lock.
+// A temporary file of our own, locked; made again if a cleaner took it between its making and
+// the lock. Where the file system has no locks, it is written unguarded, as it always was.
 int makeLockedTemp(QByteArray& temp) {
     const QByteArray pattern = temp;
     for (;;) {
         temp = pattern;
         const int fd = ::mkstemp(temp.data());
-        if (fd < 0)
+        if (fd < 0 || ::flock(fd, LOCK_EX) != 0)
             return fd;
-        struct stat made {}, named {};
-        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &made) == 0 &&
-            ::lstat(temp.constData(), &named) == 0 && named.st_ino == made.st_ino &&
-            named.st_dev == made.st_dev)
+        struct stat made {
+        }, named{};
+        if (::fstat(fd, &made) != 0 || (::lstat(temp.constData(), &named) == 0 &&
+                                        named.st_ino == made.st_ino && named.st_dev == made.st_dev))
             return fd;
         ::close(fd);
     }

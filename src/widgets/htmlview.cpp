@@ -9,7 +9,8 @@
 #include <QTextDocument>
 
 HtmlView::HtmlView(QWidget* parent, const char* name)
-    : QTextBrowser(parent), m_folders(PageFolders::resolve(PageAddress::fullPath(QStringLiteral(".")))) {
+    : QTextBrowser(parent),
+      m_folders(PageFolders::resolve(PageAddress::fullPath(QStringLiteral(".")))) {
     setObjectName(QLatin1String(name));
     // The pages' heading sizes are relative to this font: Qt takes CSS sizes of headings
     // only as keywords (large, medium), not in pixels.
@@ -21,8 +22,7 @@ HtmlView::HtmlView(QWidget* parent, const char* name)
 }
 
 void HtmlView::Navigate(const QString& relativePath) {
-    const QUrl url =
-        QUrl::fromLocalFile(m_folders.realPath(PageAddress::fullPath(relativePath)));
+    const QUrl url = QUrl::fromLocalFile(m_folders.realPath(PageAddress::fullPath(relativePath)));
     // Opening the page already shown loads it afresh and returns to its top.
     if (url == source())
         reload();
@@ -32,9 +32,8 @@ void HtmlView::Navigate(const QString& relativePath) {
 
 QVariant HtmlView::loadResource(int type, const QUrl& name) {
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
-    const QString path = url.isLocalFile() || url.scheme().isEmpty()
-                             ? m_folders.realPath(url.path())
-                             : QString();
+    const QString path =
+        url.isLocalFile() || url.scheme().isEmpty() ? m_folders.realPath(url.path()) : QString();
     QStringList folders = m_folders.readable();
     if (!m_guideFolder.isEmpty())
         folders << m_guideFolder;

@@ -3,10 +3,9 @@
 #include "base/pagefolders.h"
 #include "widgets/htmlview.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QImage>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -149,20 +148,17 @@ void TestHtmlView::pagesThroughLinks() {
     QFETCH(bool, repointed);
     QFETCH(bool, pictureShown);
     QTemporaryDir guides;
-    for (const QString guide : {QStringLiteral("a"), QStringLiteral("b")}) {
-        QImage picture(8, 8, QImage::Format_RGB32);
-        picture.fill(guide == "a" ? Qt::red : Qt::blue);
-        QDir().mkpath(guides.filePath(guide + "/art"));
-        QVERIFY(picture.save(guides.filePath(guide + "/art/pic.png")));
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(QDir().mkpath(guides.filePath("a/art")) &&
+            picture.save(guides.filePath("a/art/pic.png")));
+    for (const QString guide : {QStringLiteral("a"), QStringLiteral("b")})
         write(guides.filePath(guide + '/' + folder + "/1.html"),
               "<p>guide " + guide.toUtf8() + " <img src=\"../art/pic.png\"></p>");
-        QFile::remove("study");
-        QVERIFY(QFile::link(guides.filePath(guide + '/' + folder), "study"));
-        if (guide == "a")
-            m_view->setPageFolders(PageFolders::resolve(m_dir->path()));
-        if (guide == "a" && !repointed)
-            break;
-    }
+    QVERIFY(QFile::link(guides.filePath("a/" + folder), "study"));
+    m_view->setPageFolders(PageFolders::resolve(m_dir->path()));
+    if (repointed)
+        QVERIFY(QFile::remove("study") && QFile::link(guides.filePath("b/" + folder), "study"));
     m_view->resize(300, 200);
     m_view->Navigate("study/1.html");
     QVERIFY2(m_view->toPlainText().contains("guide a"), qPrintable(m_view->toPlainText()));
@@ -217,18 +213,15 @@ void TestHtmlView::gate() {
     QTemporaryDir outside;
     QImage picture(8, 8, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    QByteArray png;
-    QBuffer buffer(&png);
-    QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
     if (kind == "fifo out")
         QCOMPARE(::mkfifo(QFile::encodeName(outside.filePath("secret.png")), 0600), 0);
     else
-        write(outside.filePath("secret.png"), png);
+        QVERIFY(picture.save(outside.filePath("secret.png")));
     src.replace("OUTSIDE", outside.filePath("secret.png"));
     src.replace("GUIDE", m_dir->filePath("study"));
     QDir().mkpath("study");
     if (kind == "file")
-        write("study/pic.png", png);
+        QVERIFY(QFile::copy(outside.filePath("secret.png"), "study/pic.png"));
     else if (kind == "garbage")
         write("study/pic.png", "not a picture");
     else if (kind == "link")
