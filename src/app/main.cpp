@@ -3,6 +3,7 @@
 #include "base/errortext.h"
 #include "base/windowplacement.h"
 #include "base/workingfolder.h"
+#include "selftest/testpage.h"
 #include "widgets/errorbox.h"
 #include "widgets/picklist.h"
 
@@ -41,7 +42,7 @@ int readCommandLine(const QStringList& arguments) {
                        "yourself\nagainst the practice questions, and take a random test.\n\n"
                        "The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html\n"
                        "(~/.local/share/orvane/result.html), unless the program is started in a\n"
-                       "folder that holds study/ and answers/ itself; it is then kept there."));
+                       "folder that holds study/ or answers/ itself; it is then kept there."));
     // Qt's own --help-all would list options of the window toolkit that the man page covers.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
@@ -111,15 +112,17 @@ int main(int argc, char* argv[]) {
     if (!place.folder.isEmpty() && !QDir::setCurrent(place.folder))
         print(stderr, QStringLiteral("orvane: cannot work in %1\n").arg(place.folder));
     if (!place.problem.isEmpty())
-        print(
-            stderr,
-            QStringLiteral("orvane: %1 (working in %2)\n").arg(place.problem, QDir::currentPath()));
+        print(stderr,
+              QStringLiteral("orvane: %1 (working in %2%3)\n")
+                  .arg(place.problem, QDir::currentPath(),
+                       place.reportKept ? QString() : QStringLiteral("; no report can be saved")));
 
     MessageErrorBox errorBox(title);
     FormServices services{&errorBox, RandomDraw::clockSeed(),
                           [](const QUrl& url) { QDesktopServices::openUrl(url); },
                           place.guideFolder};
     TForm1 Form1(Content::builtIn(), std::move(services));
+    Form1.TabSheet4->setReportKept(place.reportKept);
     DocumentActions documentActions(&Form1, &errorBox);
     placeOnScreen(Form1);
     Form1.show();

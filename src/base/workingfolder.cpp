@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,11 +26,52 @@ bool isReport(const QString& name) {
     return name == QLatin1String("result.html") || name.startsWith(QLatin1String(".result-"));
 }
 
+// Whether the folder, with every link resolved, is or lies inside one of the guides.
+bool leadsInto(const QString& folder, const QStringList& guides) {
+    const QString real = QFileInfo(folder).canonicalFilePath();
+    for (const QString& guide : guides) {
+        const QString root = QFileInfo(guide).canonicalFilePath();
+        if (!real.isEmpty() && !root.isEmpty() && (real == root || real.startsWith(root + u'/')))
+            return true;
+    }
+    return false;
+}
+
+// A link that the program made: it bears the name of the guide entry it leads to.
+bool madeByUs(const QString& name, const QByteArray& target) {
+    return target.startsWith('/') && QDir::cleanPath(QFile::decodeName(target))
+                                         .endsWith(QStringLiteral("/orvane/guide/") + name);
+}
+
+// A QString holds a file name that is not UTF-8 only with its odd bytes turned into U+FFFD,
+// which names another folder. Such a folder is named through a descriptor held open for the
+// life of the program instead; a data folder is made first, as the base directory rules ask.
+QString folderName(const QByteArray& bytes, bool make) {
+    const QString name = QFile::decodeName(bytes);
+    if (QFile::encodeName(name) == bytes || !bytes.startsWith('/'))
+        return name;
+    QByteArray current;
+    for (const QByteArray& part : bytes.split('/')) {
+        if (part.isEmpty() || !make)
+            continue;
+        current += '/' + part;
+        ::mkdir(current.constData(), 0700);
+    }
+    const int fd = ::open(bytes.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    return fd < 0 ? name : QStringLiteral("/proc/self/fd/%1").arg(fd);
+}
+
 } // namespace
 
 WorkingFolder::Environment WorkingFolder::Environment::fromProcess(const QString& programFolder) {
-    return {qEnvironmentVariable("HOME"), qEnvironmentVariable("XDG_DATA_HOME"),
+    return {folderName(qgetenv("HOME"), false), folderName(qgetenv("XDG_DATA_HOME"), true),
             qEnvironmentVariable("XDG_DATA_DIRS"), programFolder};
+}
+
+bool WorkingFolder::holdsSomePages(const QString& folder) {
+    const QDir dir(folder);
+    return QFileInfo(dir.filePath(QStringLiteral("study"))).isDir() ||
+           QFileInfo(dir.filePath(QStringLiteral("answers"))).isDir();
 }
 
 bool WorkingFolder::holdsPages(const QString& folder) {
@@ -77,12 +119,13 @@ QString WorkingFolder::installedGuide(const Environment& environment) {
 WorkingFolder::Choice WorkingFolder::choose(const QString& startFolder,
                                             const Environment& environment) {
     const QString user = userFolder(environment);
+    const QStringList guides = guideCandidates(environment);
     // The user's own folder holds pages too, but through links into the guide, which the
     // views must then be allowed to read.
     const bool startedInUserFolder =
         !user.isEmpty() &&
         QFileInfo(startFolder).canonicalFilePath() == QFileInfo(user).canonicalFilePath();
-    if (holdsPages(startFolder) && !startedInUserFolder)
+    if (holdsSomePages(startFolder) && !startedInUserFolder && !leadsInto(startFolder, guides))
         return {};
     Choice choice;
     choice.guideFolder = installedGuide(environment);
@@ -90,15 +133,55 @@ WorkingFolder::Choice WorkingFolder::choose(const QString& startFolder,
         choice.problem = QStringLiteral("neither XDG_DATA_HOME nor HOME names a folder");
     else
         choice.problem = makeFolder(user);
-    if (choice.problem.isEmpty() && !choice.guideFolder.isEmpty())
+    if (choice.problem.isEmpty())
+        choice.problem = refusal(user, guides);
+    const bool refused = !choice.problem.isEmpty();
+    if (!refused && !choice.guideFolder.isEmpty()) {
         choice.problem = linkGuide(user, choice.guideFolder);
+        if (!holdsPages(user)) {
+            const QString blocking = blocker(user, choice.guideFolder);
+            if (!blocking.isEmpty())
+                choice.problem = blocking;
+        }
+    }
 
     // Without its links the user's folder shows no pages; the guide itself still does, and
-    // there only the report fails, with its own message.
-    const bool userUsable = !user.isEmpty() && QFileInfo(user).isDir() &&
-                            (choice.guideFolder.isEmpty() || holdsPages(user));
+    // there no report is kept.
+    const bool userUsable =
+        !refused && QFileInfo(user).isDir() && (choice.guideFolder.isEmpty() || holdsPages(user));
     choice.folder = userUsable ? user : choice.guideFolder;
+    choice.reportKept = userUsable;
     return choice;
+}
+
+QString WorkingFolder::refusal(const QString& folder, const QStringList& guides) {
+    if (leadsInto(folder, guides))
+        return QStringLiteral("%1 leads into the installed pages, which are never a working "
+                              "folder")
+            .arg(folder);
+    // As ssh does for its own folder: a report there must be the user's own.
+    struct stat status {};
+    if (::stat(QFile::encodeName(folder).constData(), &status) != 0)
+        return QStringLiteral("%1: %2").arg(folder, systemError(errno));
+    if (status.st_uid != ::geteuid())
+        return QStringLiteral("%1 belongs to another user; it is not used").arg(folder);
+    if (status.st_mode & (S_IWGRP | S_IWOTH))
+        return QStringLiteral("%1 can be written by others (mode %2); it is not used")
+            .arg(folder)
+            .arg(status.st_mode & 07777, 4, 8, QLatin1Char('0'));
+    return {};
+}
+
+QString WorkingFolder::blocker(const QString& folder, const QString& guide) {
+    for (const QString name : {QStringLiteral("study"), QStringLiteral("answers")}) {
+        const QString path = folder + u'/' + name;
+        const QFileInfo info(path);
+        if (!info.isDir() && (info.exists() || info.isSymLink()))
+            return QStringLiteral("%1 is a file of yours in the place of the link to %2/%3; "
+                                  "move it away to see the installed pages")
+                .arg(path, guide, name);
+    }
+    return {};
 }
 
 QString WorkingFolder::linkGuide(const QString& folder, const QString& guide) {
@@ -106,6 +189,17 @@ QString WorkingFolder::linkGuide(const QString& folder, const QString& guide) {
     const QStringList names =
         source.entryList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     QStringList problems;
+    // Links into a guide that is gone (after an upgrade, or a move of prefix); the user's own
+    // files and links stay.
+    for (const QString& name : QDir(folder).entryList(QDir::AllEntries | QDir::System |
+                                                      QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const QByteArray link = QFile::encodeName(folder + u'/' + name);
+        struct stat status {};
+        if (::lstat(link.constData(), &status) == 0 && S_ISLNK(status.st_mode) &&
+            ::stat(link.constData(), &status) != 0 && errno == ENOENT &&
+            madeByUs(name, linkTarget(link)))
+            ::unlink(link.constData());
+    }
     for (const QString& name : names) {
         if (isReport(name))
             continue;

@@ -372,7 +372,10 @@ void TestPage::complete() {
 void TestPage::writeReport() {
     const QStringList lines = testrules::reportLines(m_state, m_bank);
     static_cast<QStringListModel*>(ListBox3->model())->setStringList(lines);
-    saveReportFile(PageAddress::fullPath(QStringLiteral("result.html")), lines);
+    const QString path = PageAddress::fullPath(QStringLiteral("result.html"));
+    if (!m_reportKept)
+        refuseReportFile(path);
+    saveReportFile(path, lines);
     WebBrowser3->Navigate(QStringLiteral("result.html"));
 }
 

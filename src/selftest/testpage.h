@@ -32,6 +32,10 @@ public:
 
     const TestState& state() const { return m_state; }
 
+    // Whether there is a place for the report: where the user has no folder of their own,
+    // the test still runs, and its end says that the report cannot be saved.
+    void setReportKept(bool kept) { m_reportKept = kept; }
+
     // While a question is shown: A to D or 1 to 4 check that option, Enter presses Submit.
     // Returns whether the key was one of them. The window hands it the keys that reach it with
     // no control focused.
@@ -86,6 +90,7 @@ private:
     static QString spoken(const Label* caption, const Label* value);
 
     const QuestionBank& m_bank;
+    bool m_reportKept = true;
     RandomDraw m_random;
     TestState m_state;
     QButtonGroup* m_options;

@@ -5,9 +5,12 @@
 #include "widgets/label.h"
 
 #include <QDir>
+#include <QImage>
 #include <QTextDocument>
 
-HtmlView::HtmlView(QWidget* parent, const char* name) : QTextBrowser(parent) {
+HtmlView::HtmlView(QWidget* parent, const char* name)
+    : QTextBrowser(parent),
+      m_folders(PageFolders::resolve(PageAddress::fullPath(QStringLiteral(".")))) {
     setObjectName(QLatin1String(name));
     // The pages' heading sizes are relative to this font: Qt takes CSS sizes of headings
     // only as keywords (large, medium), not in pixels.
@@ -19,7 +22,7 @@ HtmlView::HtmlView(QWidget* parent, const char* name) : QTextBrowser(parent) {
 }
 
 void HtmlView::Navigate(const QString& relativePath) {
-    const QUrl url = QUrl::fromLocalFile(PageAddress::fullPath(relativePath));
+    const QUrl url = QUrl::fromLocalFile(m_folders.realPath(PageAddress::fullPath(relativePath)));
     // Opening the page already shown loads it afresh and returns to its top.
     if (url == source())
         reload();
@@ -29,19 +32,32 @@ void HtmlView::Navigate(const QString& relativePath) {
 
 QVariant HtmlView::loadResource(int type, const QUrl& name) {
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
-    const QString path = url.isLocalFile() || url.scheme().isEmpty() ? url.path() : QString();
-    QStringList folders{QDir::currentPath()};
+    const QString path =
+        url.isLocalFile() || url.scheme().isEmpty() ? m_folders.realPath(url.path()) : QString();
+    QStringList folders = m_folders.readable();
     if (!m_guideFolder.isEmpty())
         folders << m_guideFolder;
     const PageFile::Result file =
         path.isEmpty() ? PageFile::Result{} : PageFile::read(path, folders);
     const bool text =
         type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource;
-    if (file.status == PageFile::Status::Read)
-        return text ? QVariant(PageFile::decode(file.bytes)) : QVariant(file.bytes);
+    if (file.status == PageFile::Status::Read && text)
+        return PageFile::decode(file.bytes);
     // Never an empty answer: QTextDocument would then read the file itself, past every check.
-    if (type != QTextDocument::HtmlResource)
-        return text ? QVariant(QString()) : QVariant(QByteArray());
+    if (type == QTextDocument::StyleSheetResource)
+        return QString();
+    if (type != QTextDocument::HtmlResource) {
+        // Nor anything but a whole image: Qt's image handler would then load the raw src
+        // itself, from wherever it names.
+        QImage image;
+        if (file.status == PageFile::Status::Read)
+            image.loadFromData(file.bytes);
+        if (image.isNull()) {
+            image = QImage(1, 1, QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+        }
+        return image;
+    }
     const QString shown = (path.isEmpty() ? url.toString() : QDir::cleanPath(path)).toHtmlEscaped();
     if (file.status == PageFile::Status::TooLarge)
         return QStringLiteral("<html><body><h3>This page cannot be opened</h3>"

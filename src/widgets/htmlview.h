@@ -1,12 +1,15 @@
 #pragma once
 
+#include "base/pagefolders.h"
+
 #include <QTextBrowser>
 
 // One of the window's HTML views. Its single operation opens a page by a path relative to the
-// current working directory. It reads local files from under that folder only, and from the
-// installed guide folder where there is one: a page, link, style sheet or picture that leads
-// elsewhere, that is no regular file, too large or unreadable is never read. For a page the
-// view shows a short page of its own instead; a picture or style sheet is left out.
+// current working directory. It reads local files from under that folder only, from where its
+// study/ and answers/ links led when the view was made, and from the installed guide folder
+// where there is one: a page, link, style sheet or picture that leads elsewhere, that is no
+// regular file, too large or unreadable is never read. For a page the view shows a short page
+// of its own instead; a picture or style sheet is left out.
 class HtmlView : public QTextBrowser {
     Q_OBJECT
 public:
@@ -17,6 +20,9 @@ public:
 
     // A read-only folder of installed pages that the view may read besides the working folder.
     void setGuideFolder(const QString& folder) { m_guideFolder = folder; }
+    // Where study/ and answers/ are read from; the view takes them from the current working
+    // directory when it is made.
+    void setPageFolders(const PageFolders& folders) { m_folders = folders; }
 
     QVariant loadResource(int type, const QUrl& name) override;
 
@@ -25,4 +31,5 @@ protected:
 
 private:
     QString m_guideFolder;
+    PageFolders m_folders;
 };

@@ -17,6 +17,8 @@ private slots:
     void guideCandidates();
     void choose_data();
     void choose();
+    void dataHomeBytesAsTheyAre();
+    void startFolderWithPagesIsKept_data();
     void startFolderWithPagesIsKept();
     void placeWindow_data();
     void placeWindow();
@@ -81,13 +83,19 @@ void TestWorkingFolder::choose_data() {
     QTest::addColumn<bool>("guideInstalled");
     QTest::addColumn<bool>("worksInUserFolder");
     QTest::addColumn<bool>("startedThere");
-    QTest::newRow("first start") << "nothing" << true << true << false;
-    QTest::newRow("second start") << "links" << true << true << false;
-    QTest::newRow("started in the user's folder") << "links" << true << true << true;
-    QTest::newRow("links of another install") << "stale links" << true << true << false;
-    QTest::newRow("user's own page folder") << "own study" << true << true << false;
-    QTest::newRow("a file in the folder's place") << "file" << true << false << false;
-    QTest::newRow("guide not installed") << "nothing" << false << true << false;
+    QTest::addColumn<QString>("cause"); // named on the terminal
+    QTest::newRow("first start") << "nothing" << true << true << false << "";
+    QTest::newRow("second start") << "links" << true << true << false << "";
+    QTest::newRow("started in the user's folder") << "links" << true << true << true << "";
+    QTest::newRow("links of another install") << "stale links" << true << true << false << "";
+    QTest::newRow("dangling links") << "dangling" << true << true << false << "";
+    QTest::newRow("user's own page folder") << "own study" << true << true << false << "";
+    QTest::newRow("a file in its place") << "file" << true << false << false << "not a folder";
+    QTest::newRow("a file in a link's place") << "study" << true << false << false << "of yours";
+    QTest::newRow("a link into the guide") << "guide" << true << false << false << "installed";
+    QTest::newRow("writable by others") << "0777" << true << false << false << "(mode 0777)";
+    QTest::newRow("owned by another") << "nobody's" << true << false << false << "another user";
+    QTest::newRow("guide not installed") << "nothing" << false << true << false << "";
 }
 
 void TestWorkingFolder::choose() {
@@ -95,6 +103,7 @@ void TestWorkingFolder::choose() {
     QFETCH(bool, guideInstalled);
     QFETCH(bool, worksInUserFolder);
     QFETCH(bool, startedThere);
+    QFETCH(QString, cause);
     QTemporaryDir root;
     QVERIFY(root.isValid());
     QDir dir(root.path());
@@ -123,13 +132,30 @@ void TestWorkingFolder::choose() {
             QVERIFY(QFile::link(other + '/' + name, user + '/' + name));
     } else if (inPlace == "own study") {
         QVERIFY(dir.mkpath(user + "/study") && write(user + "/study/1.html"));
+    } else if (inPlace == "study") {
+        QVERIFY(dir.mkpath(user) && write(user + "/study"));
+    } else if (inPlace == "guide") {
+        QVERIFY(dir.mkpath(QFileInfo(user).path()) && QFile::link(guide, user));
+    } else if (inPlace == "0777" || inPlace == "nobody's") {
+        QVERIFY(dir.mkpath(user));
+        if (inPlace == "0777")
+            QCOMPARE(::chmod(QFile::encodeName(user), 0777), 0);
+        else if (::chown(QFile::encodeName(user), 65534, 65534) != 0)
+            QSKIP("only root can give a folder to another user");
+    } else if (inPlace == "dangling") {
+        // One of ours into a guide that is gone, and one of the user's own that leads nowhere.
+        QVERIFY(dir.mkpath(user));
+        QVERIFY(QFile::link(dir.filePath("old/orvane/guide/map.png"), user + "/map.png"));
+        QVERIFY(QFile::link(dir.filePath("nowhere"), user + "/mine"));
     }
 
     const Env env{dir.filePath("home"), {}, dir.filePath("none"), dir.filePath("prefix/bin")};
     const WorkingFolder::Choice choice = WorkingFolder::choose(startedThere ? user : start, env);
     QCOMPARE(choice.guideFolder, guideInstalled ? guide : QString());
     QCOMPARE(choice.folder, worksInUserFolder ? user : guide);
-    QCOMPARE(choice.problem.isEmpty(), worksInUserFolder);
+    QCOMPARE(choice.reportKept, worksInUserFolder);
+    QVERIFY2(cause.isEmpty() ? choice.problem.isEmpty() : choice.problem.contains(cause),
+             qPrintable(choice.problem));
     if (!worksInUserFolder || !guideInstalled)
         return;
 
@@ -143,9 +169,12 @@ void TestWorkingFolder::choose() {
     QCOMPARE(QFileInfo(user + "/guide.css").canonicalFilePath(),
              QFileInfo(guide + "/guide.css").canonicalFilePath());
     QVERIFY(!QFileInfo::exists(user + "/result.html"));
+    QStringList entries{"answers", "guide.css", "study"};
+    if (inPlace == "dangling")
+        entries.insert(2, "mine");
     QCOMPARE(
         QDir(user).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-        (QStringList{"answers", "guide.css", "study"}));
+        entries);
     if (inPlace == "nothing") {
         struct stat status {};
         QCOMPARE(::stat(QFile::encodeName(user).constData(), &status), 0);
@@ -153,13 +182,47 @@ void TestWorkingFolder::choose() {
     }
 }
 
+// A QString would turn the bytes that are not UTF-8 into U+FFFD, which names another folder.
+void TestWorkingFolder::dataHomeBytesAsTheyAre() {
+    QTemporaryDir root;
+    const QByteArray dataHome = QFile::encodeName(root.path()) + "/data-\xff\xfe";
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dataHome);
+    Env env = Env::fromProcess({});
+    previous.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", previous);
+    env.dataDirs = root.filePath("none");
+    const WorkingFolder::Choice choice = WorkingFolder::choose(root.path(), env);
+    QVERIFY2(choice.problem.isEmpty(), qPrintable(choice.problem));
+    struct stat status {};
+    QVERIFY(::stat(dataHome + "/orvane", &status) == 0 && S_ISDIR(status.st_mode));
+    // QTemporaryDir cannot name them either.
+    QCOMPARE(::rmdir(dataHome + "/orvane") | ::rmdir(dataHome), 0);
+}
+
+void TestWorkingFolder::startFolderWithPagesIsKept_data() {
+    QTest::addColumn<QString>("start"); // below the temporary folder
+    QTest::addColumn<QStringList>("made");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("both page folders") << "start" << QStringList{"study", "answers"} << true;
+    QTest::newRow("study only") << "start" << QStringList{"study"} << true;
+    QTest::newRow("answers only") << "start" << QStringList{"answers"} << true;
+    QTest::newRow("the installed guide")
+        << "share/orvane/guide" << QStringList{"study", "answers"} << false;
+}
+
 void TestWorkingFolder::startFolderWithPagesIsKept() {
-    QTemporaryDir start;
-    QVERIFY(QDir(start.path()).mkdir("study") && QDir(start.path()).mkdir("answers"));
-    const WorkingFolder::Choice choice =
-        WorkingFolder::choose(start.path(), Env{start.filePath("home"), {}, {}, {}});
-    QVERIFY(choice.folder.isEmpty() && choice.guideFolder.isEmpty() && choice.problem.isEmpty());
-    QVERIFY(!QFileInfo::exists(start.filePath("home")));
+    QFETCH(QString, start);
+    QFETCH(QStringList, made);
+    QFETCH(bool, kept);
+    QTemporaryDir root;
+    QDir dir(root.filePath(start));
+    QVERIFY(dir.mkpath("."));
+    for (const QString& name : made)
+        QVERIFY(dir.mkdir(name));
+    const WorkingFolder::Choice choice = WorkingFolder::choose(
+        dir.path(), Env{root.filePath("home"), {}, root.filePath("none"), root.filePath("bin")});
+    QCOMPARE(choice.folder.isEmpty(), kept);
+    QCOMPARE(QFileInfo::exists(root.filePath("home")), !kept);
 }
 
 void TestWorkingFolder::placeWindow_data() {

@@ -7,7 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TestReportFile : public QObject {
     Q_OBJECT
@@ -19,6 +22,8 @@ private slots:
     void symbolicLinkIsReplacedNotFollowed();
     void modeFollowsTheUmask_data();
     void modeFollowsTheUmask();
+    void leftoversOfAKilledWrite_data();
+    void leftoversOfAKilledWrite();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -94,6 +99,38 @@ void TestReportFile::modeFollowsTheUmask() {
     struct stat info {};
     QCOMPARE(::stat(QFile::encodeName(path("result.html")).constData(), &info), 0);
     QCOMPARE(int(info.st_mode & 0777), mode);
+}
+
+// A kill during the write leaves its temporary file; the next write removes it, but never a
+// file that another window is writing at that moment (it holds a lock), nor the user's own.
+void TestReportFile::leftoversOfAKilledWrite_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("left by a kill") << ".result-a1B2c3"
+                                    << "file" << true;
+    QTest::newRow("being written by another window") << ".result-a1B2c3"
+                                                     << "locked" << false;
+    QTest::newRow("a file of the user's") << ".result-notes.txt"
+                                          << "file" << false;
+}
+
+void TestReportFile::leftoversOfAKilledWrite() {
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(bool, removed);
+    QVERIFY(QFile(path(name)).open(QIODevice::WriteOnly));
+    // A lock on a descriptor of its own holds against the writer as another process's would.
+    int locked = -1;
+    if (kind == "locked") {
+        locked = ::open(QFile::encodeName(path(name)).constData(), O_RDONLY);
+        QCOMPARE(::flock(locked, LOCK_EX), 0);
+    }
+    saveReportFile(path("result.html"), {"x"});
+    if (locked >= 0)
+        ::close(locked);
+    QCOMPARE(leftovers().contains(name), !removed);
+    QVERIFY(QFileInfo(path("result.html")).isFile());
 }
 
 QTEST_APPLESS_MAIN(TestReportFile)
