@@ -36,10 +36,15 @@ bool writeAll(int fd, const QByteArray& bytes) {
 
 } // namespace
 
-void saveReportFile(const QString& fullPath, const QStringList& lines) {
+QByteArray reportBytes(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += cp1252::encode(line) + "\r\n";
+    return bytes;
+}
+
+void saveReportFile(const QString& fullPath, const QStringList& lines) {
+    const QByteArray bytes = reportBytes(lines);
 
     const QByteArray target = QFile::encodeName(fullPath);
     QByteArray temp = QFile::encodeName(QFileInfo(fullPath).absolutePath()) + "/.result-XXXXXX";

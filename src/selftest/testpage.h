@@ -3,6 +3,8 @@
 #include "selftest/randomdraw.h"
 #include "selftest/teststate.h"
 
+#include <QDateTime>
+#include <QStringList>
 #include <QWidget>
 
 class FocusButton;
@@ -31,6 +33,15 @@ public:
     void Button3Click();
 
     const TestState& state() const { return m_state; }
+
+    // The last test finished in this window: its report lines and summary. No lines where
+    // none has been finished here.
+    struct Report {
+        QStringList lines;
+        QDateTime finished;
+        QString questions, correct, incorrect, successRate;
+    };
+    Report lastReport() const;
 
     // While a question is shown: A to D or 1 to 4 check that option, Enter presses Submit.
     // Returns whether the key was one of them. The window hands it the keys that reach it with
@@ -80,6 +91,8 @@ private:
     // The controls under the results panel while it covers them, and the panel while it has no
     // width, are out of sight.
     void concealOutOfSight();
+    // "k of N" for the question shown, and its announcement, with the length N.
+    void showPosition(int length);
     void complete();
     void writeReport();
     QList<Label*> resultLabels() const;
@@ -89,4 +102,5 @@ private:
     RandomDraw m_random;
     TestState m_state;
     QButtonGroup* m_options;
+    QDateTime m_finished;
 };
