@@ -32,10 +32,17 @@ QList<QByteArray> chosenPlatforms(int argc, char* argv[]) {
 bool xReachable() {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         return false;
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool reached = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return reached;
+    // Xvfb drops some connections at random; a server that is there answers a second call.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0)
+            ::usleep(50'000);
+        xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+        const bool reached = xcb_connection_has_error(connection) == 0;
+        xcb_disconnect(connection);
+        if (reached)
+            return true;
+    }
+    return false;
 }
 
 bool waylandReachable() {

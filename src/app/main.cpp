@@ -14,6 +14,7 @@
 #include <QScreen>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -66,6 +67,19 @@ int readCommandLine(const QStringList& arguments) {
     return -1;
 }
 
+QtMessageHandler g_defaultMessages = nullptr;
+
+// While the window toolkit starts, a display that was there a moment ago may still refuse it
+// (or drop the connection): it then gives up with a fatal message, and would leave a core file.
+void startupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        g_defaultMessages(type, context, message);
+        return;
+    }
+    print(stderr, QStringLiteral("orvane: the window cannot be opened: %1\n").arg(message));
+    std::_Exit(2);
+}
+
 // Without a window manager to correct it, a window that does not fit where it is asked for
 // would open partly off the screen, and a fixed-size window cannot be shrunk to reach it.
 void placeOnScreen(QWidget& window) {
@@ -86,9 +100,11 @@ int main(int argc, char* argv[]) {
     // --help and --version need no display, so the window toolkit starts only where one is:
     // given a display it cannot reach, it would abort.
     const QString noDisplay = unreachableDisplay(argc, argv);
+    g_defaultMessages = qInstallMessageHandler(startupMessage);
     std::unique_ptr<QCoreApplication> app = !noDisplay.isEmpty()
                                                 ? std::make_unique<QCoreApplication>(argc, argv)
                                                 : std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(g_defaultMessages);
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
     if (const int status = readCommandLine(QCoreApplication::arguments()); status >= 0)
         return status;
