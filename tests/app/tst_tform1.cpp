@@ -1,3 +1,4 @@
+#include "app/documentactions.h"
 #include "pages/practicepage.h"
 #include "pages/studypage.h"
 #include "selftest/testpage.h"
@@ -11,16 +12,22 @@
 #include "base/apperror.h"
 #include "base/errortext.h"
 #include "base/intvalue.h"
+#include "selftest/reportfile.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
+#include <QPdfWriter>
+#include <QStringListModel>
+#include <QTextDocument>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 class TestTForm1 : public QObject {
     Q_OBJECT
@@ -36,6 +43,8 @@ private slots:
     void startPressedInAnInactiveWindowDrawsOnce();
     void errorBoxShowsPlainText_data();
     void errorBoxShowsPlainText();
+    void saveAndPrint_data();
+    void saveAndPrint();
 
 private:
     std::unique_ptr<FormFixture> m_f;
@@ -241,5 +250,79 @@ void TestTForm1::errorBoxShowsPlainText() {
     // The typed text stands isolated, so its marks cannot turn the message around.
     QCOMPARE(shown, QStringLiteral("'\u2068%1\u2069' is not a valid integer value.").arg(typed));
 }
+void TestTForm1::saveAndPrint_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("finishTest");
+    QTest::addColumn<bool>("print");
+    QTest::addColumn<QString>("outcome"); // "inform", "saved" or "printed"
+    QTest::newRow("save, no test finished here") << 2 << false << false << "inform";
+    QTest::newRow("print, no test finished here") << 2 << false << true << "inform";
+    QTest::newRow("save after a test") << 2 << true << false << "saved";
+    QTest::newRow("print after a test") << 2 << true << true << "printed";
+    QTest::newRow("print the answer before it is shown") << 1 << false << true << "inform";
+    QTest::newRow("print a chapter") << 0 << false << true << "printed";
+}
+
+// Ctrl+S and Ctrl+P through the dialogs' seam. The report is this window's, from memory: the
+// result.html on disk is another's (a second window, or a failed write), and names files
+// that would hang a reader; whatever the printed report names goes through the views' checks.
+void TestTForm1::saveAndPrint() {
+    QFETCH(int, page);
+    QFETCH(bool, finishTest);
+    QFETCH(bool, print);
+    QFETCH(QString, outcome);
+    TForm1& form = m_f->start();
+    QStringList informed;
+    QString suggested;
+    QString printed;
+    DocumentActions::Dialogs dialogs;
+    dialogs.inform = [&](QWidget*, const QString& text) { informed << text; };
+    dialogs.saveName = [&](QWidget*, const QString& name) {
+        suggested = name;
+        return m_f->path("copy.html");
+    };
+    dialogs.print = [&](QWidget*, QTextDocument& document) {
+        QPdfWriter pdf(m_f->path("printed.pdf"));
+        document.print(&pdf);
+        printed = document.toPlainText();
+    };
+    DocumentActions actions(&form, &m_f->errors, dialogs);
+    TestPage* tests = form.TabSheet4;
+    if (finishTest) {
+        tests->ComboBox2->setEditText("1");
+        QTest::mouseClick(tests->Button1, Qt::LeftButton);
+        tests->RadioButton1->setChecked(true);
+        QTest::mouseClick(tests->Button2, Qt::LeftButton);
+        QCOMPARE(tests->Panel1->width(), 726);
+    }
+    QVERIFY(::mkfifo(qPrintable(m_f->path("fifo.css")), 0600) == 0);
+    const QByteArray hostile = "<link rel=\"stylesheet\" href=\"/dev/zero\">"
+                               "<link rel=\"stylesheet\" href=\"fifo.css\">Another test";
+    FormFixture::writeFile(m_f->path("result.html"), hostile);
+    QStringList lines = tests->lastReport().lines;
+    if (finishTest) {
+        lines << QString::fromLatin1(hostile);
+        static_cast<QStringListModel*>(tests->ListBox3->model())->setStringList(lines);
+    }
+    form.PageControl1->setCurrentIndex(page);
+    print ? actions.print() : actions.saveReportCopy();
+
+    QCOMPARE(informed.size(), outcome == "inform" ? 1 : 0);
+    QCOMPARE(QFile::exists(m_f->path("copy.html")), outcome == "saved");
+    QCOMPARE(QFile::exists(m_f->path("printed.pdf")), outcome == "printed");
+    QVERIFY(m_f->errors.shown.isEmpty());
+    if (outcome == "saved") {
+        QFile copy(m_f->path("copy.html"));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), reportBytes(lines));
+        QVERIFY(!suggested.startsWith(QDir::currentPath()));
+    }
+    if (outcome == "printed" && page == 2) {
+        QVERIFY(printed.startsWith("Orvane Test Results"));
+        QVERIFY(printed.contains("Success Rate:"));
+        QVERIFY(printed.contains(tests->Label25->text()));
+    }
+}
+
 QTEST_MAIN(TestTForm1)
 #include "tst_tform1.moc"
