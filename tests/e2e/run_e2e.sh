@@ -141,11 +141,9 @@ if [ "${3:-}" = --inside ]; then
   log "Test Yourself tab at x=$found"
 
   # Ctrl+Shift+Tab as X sends it (Backtab with Ctrl and Shift) turns back a page, Ctrl+Tab on.
-  xdotool key --clearmodifiers ctrl+shift+Tab
-  sleep 0.3
+  xdotool key --clearmodifiers ctrl+shift+Tab && sleep 0.3
   ! on_test_page || fail "Ctrl+Shift+Tab did not leave the Test Yourself page"
-  xdotool key --clearmodifiers ctrl+Tab
-  sleep 0.3
+  xdotool key --clearmodifiers ctrl+Tab && sleep 0.3
   on_test_page || fail "Ctrl+Tab did not come back to the Test Yourself page"
   log "Ctrl+Shift+Tab and Ctrl+Tab turn the pages"
 
