@@ -138,8 +138,8 @@ void DocumentActions::print() {
         return;
     }
     if (page == kStudyPage || page == kPracticePage) {
-        auto* view = m_window->findChild<HtmlView*>(page == kStudyPage ? "WebBrowser1"
-                                                                       : "WebBrowser2");
+        auto* view =
+            m_window->findChild<HtmlView*>(page == kStudyPage ? "WebBrowser1" : "WebBrowser2");
         // The answer view is there, but folded to no width, until an answer is asked for.
         if (view && view->width() > 0)
             m_dialogs.print(m_window, *view->document());

@@ -43,9 +43,9 @@ TForm1::TForm1(Content content, FormServices services)
     setWindowTitle(QStringLiteral("Orvane 1.3 (jan-feb.2003)"));
     // Every size, so that a dock or a task switcher need not blow up the 16 px picture.
     QIcon icon(QStringLiteral(":/app/icon16.png"));
-    for (const char* file : {":/app/icons/24x24.png", ":/app/icons/32x32.png",
-                             ":/app/icons/48x48.png", ":/app/icon64.png",
-                             ":/app/icons/128x128.png", ":/app/icons/256x256.png"})
+    for (const char* file :
+         {":/app/icons/24x24.png", ":/app/icons/32x32.png", ":/app/icons/48x48.png",
+          ":/app/icon64.png", ":/app/icons/128x128.png", ":/app/icons/256x256.png"})
         icon.addFile(QLatin1String(file));
     setWindowIcon(icon);
     setFont(controls::windowFont());

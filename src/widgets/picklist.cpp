@@ -92,14 +92,14 @@ void PickList::paintEvent(QPaintEvent*) {
         return;
     QStyleOptionViewItem item;
     item.initFrom(this);
-    item.rect = style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField,
-                                        this);
+    item.rect =
+        style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, this);
     item.font = font();
     item.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
     if (hasFocus() && !view()->isVisible())
         item.state |= QStyle::State_Selected | QStyle::State_HasFocus;
-    itemDelegate()->paint(&painter, item, model()->index(currentIndex(), modelColumn(),
-                                                         rootModelIndex()));
+    itemDelegate()->paint(&painter, item,
+                          model()->index(currentIndex(), modelColumn(), rootModelIndex()));
 }
 
 int PickList::findPrefix(const QString& prefix) const {

@@ -18,13 +18,13 @@
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPdfWriter>
-#include <QStringListModel>
-#include <QTextDocument>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStringListModel>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <sys/stat.h>

@@ -333,8 +333,10 @@ void TestTestPage::badLengthNeverStartsATest() {
 void TestTestPage::lengthChangedAfterTheFirstDraw_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("position"); // empty: refused, the page stays idle
-    QTest::newRow("a longer test") << "10" << "1 of 10";
-    QTest::newRow("no number") << "q" << "";
+    QTest::newRow("a longer test") << "10"
+                                   << "1 of 10";
+    QTest::newRow("no number") << "q"
+                               << "";
 }
 
 // Question 1 is drawn as Tab reaches Start; the user goes back and types another length.
