@@ -87,6 +87,6 @@ QString unreachableDisplay(int argc, char* argv[]) {
         named << QStringLiteral("DISPLAY=%1").arg(display);
     if (!compositor.isEmpty())
         named << QStringLiteral("WAYLAND_DISPLAY=%1").arg(compositor);
-    return QStringLiteral("cannot connect to the display %1: no display server answers there")
+    return QStringLiteral("no display server answers at %1")
         .arg(named.join(QStringLiteral(" or ")));
 }

@@ -73,7 +73,8 @@ QtMessageHandler g_defaultMessages = nullptr;
 // (or drop the connection): it then gives up with a fatal message, and would leave a core file.
 void startupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type != QtFatalMsg) {
-        g_defaultMessages(type, context, message);
+        if (g_defaultMessages)
+            g_defaultMessages(type, context, message);
         return;
     }
     print(stderr, QStringLiteral("orvane: the window cannot be opened: %1\n").arg(message));

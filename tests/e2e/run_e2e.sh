@@ -77,7 +77,7 @@ if [ "${3:-}" = --inside ]; then
     wait "$watcher" 2>/dev/null || true
     status=0
     wait "$pid" || status=$?
-    if [ "$attempt" -lt 3 ] && grep -qE 'could not connect to display|cannot connect to the display' program.log; then
+    if [ "$attempt" -lt 3 ] && grep -qE 'could not connect to display|no display server answers' program.log; then
       log "the program could not connect to the X server (attempt $attempt); starting it again"
       continue
     fi
