@@ -42,11 +42,14 @@ TForm1::TForm1(Content content, FormServices services)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvane 1.3 (jan-feb.2003)"));
     // Every size, so that a dock or a task switcher need not blow up the 16 px picture.
-    QIcon icon(QStringLiteral(":/app/icon16.png"));
-    for (const char* file :
-         {":/app/icons/24x24.png", ":/app/icons/32x32.png", ":/app/icons/48x48.png",
-          ":/app/icon64.png", ":/app/icons/128x128.png", ":/app/icons/256x256.png"})
-        icon.addFile(QLatin1String(file));
+    // Given with their sizes, the pictures are read only when the desktop asks for them.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const bool inApp = size == 16 || size == 64;
+        icon.addFile(inApp ? QStringLiteral(":/app/icon%1.png").arg(size)
+                           : QStringLiteral(":/app/icons/%1x%1.png").arg(size),
+                     QSize(size, size));
+    }
     setWindowIcon(icon);
     setFont(controls::windowFont());
     QPalette face = palette();
