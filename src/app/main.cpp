@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
 #include <QScreen>
 
 #include <cstdio>
@@ -95,6 +96,26 @@ void placeOnScreen(QWidget& window) {
         window.move(placeWindow(frame, wanted, screen->availableGeometry()));
 }
 
+// The real frame is known only once the window manager has framed the shown window. Where it
+// is larger than counted, the window is placed again, once; later the user moves it at will.
+class PlaceWhenFramed : public QObject {
+public:
+    explicit PlaceWhenFramed(QWidget* window) : QObject(window) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(watched);
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+            window->frameGeometry() != window->geometry()) {
+            window->removeEventFilter(this);
+            placeOnScreen(*window);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -140,6 +161,7 @@ int main(int argc, char* argv[]) {
     TForm1 Form1(Content::builtIn(), std::move(services));
     DocumentActions documentActions(&Form1, &errorBox);
     placeOnScreen(Form1);
+    new PlaceWhenFramed(&Form1);
     Form1.show();
     return app->exec();
 }
