@@ -9,10 +9,10 @@ class ErrorBox;
 class QTextDocument;
 class QWidget;
 
-// Ctrl+S and Ctrl+P on the window. The report of the last test is kept in the working folder
-// and replaced by the next one; Ctrl+S on the Test Yourself page saves a copy of it wherever
-// the user chooses, and Ctrl+P there prints it (or makes a PDF). On the Study Guide and
-// Practice pages Ctrl+P prints the chapter or the answer being read.
+// Ctrl+S and Ctrl+P on the window. On the Test Yourself page Ctrl+S saves a copy of the report
+// of the last test finished in this window wherever the user chooses, and Ctrl+P prints it (or
+// makes a PDF) under a heading with its summary. On the Study Guide and Practice pages Ctrl+P
+// prints the chapter or the answer being read.
 class DocumentActions : public QObject {
     Q_OBJECT
 public:
@@ -23,6 +23,9 @@ public:
         std::function<void(QWidget* parent, const QString& text)> inform;
     };
     static Dialogs desktopDialogs();
+    // Where the dialogs open: the user's documents folder, else the home folder; never the
+    // working folder, which is hidden for an installed program.
+    static QString startFolder();
 
     DocumentActions(QWidget* window, ErrorBox* errorBox, Dialogs dialogs = desktopDialogs());
 
@@ -31,8 +34,6 @@ public:
 
 private:
     QString currentPage() const;
-    // The last report's bytes, or an empty array after telling the user why there are none.
-    QByteArray lastReport();
     void fail(const QString& message);
 
     QWidget* m_window;

@@ -1,3 +1,4 @@
+#include "app/displayprobe.h"
 #include "app/documentactions.h"
 #include "app/tform1.h"
 #include "base/errortext.h"
@@ -11,38 +12,34 @@
 #include <QCommandLineParser>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
 #include <QScreen>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
-
-bool displayMissing(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray option(argv[i]);
-        if (option == "-platform" || option == "--platform")
-            return false;
-    }
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return false;
-    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
 
 void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-// Answers --help and --version, and refuses what it does not know with the status of a usage
-// error. Returns the exit status, or -1 to go on and open the window.
+// Answers --help and --version. The program reads no other argument: any other is named as
+// ignored, and the window opens as usual. Returns the exit status, or -1 to go on.
 int readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Study for the Canadian citizenship test: read the study guide, check "
                        "yourself\nagainst the practice questions, and take a random test.\n\n"
+                       "On the Test Yourself page, Ctrl+S saves a copy of the report of the last "
+                       "test\nand Ctrl+P prints it or saves it as PDF; on the Study Guide and "
+                       "Practice\nSection pages, Ctrl+P prints the chapter or the answer being "
+                       "read.\n\n"
                        "The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html\n"
                        "(~/.local/share/orvane/result.html), unless the program is started in a\n"
-                       "folder that holds study/ or answers/ itself; it is then kept there."));
+                       "folder that holds study/ or answers/ itself; it is then kept there.\n"
+                       "Any other argument is ignored."));
     // Qt's own --help-all would list options of the window toolkit that the man page covers.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
@@ -50,25 +47,40 @@ int readCommandLine(const QStringList& arguments) {
                                      QStringLiteral("Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        const QString problem =
-            parser.errorText().isEmpty()
-                ? QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0])
-                : parser.errorText();
-        print(
-            stderr,
-            QStringLiteral("orvane: %1\nTry 'orvane --help' for more information.\n").arg(problem));
-        return 2;
-    }
-    if (parser.isSet(help)) {
+    const QStringList given = arguments.mid(1);
+    const auto asked = [&](const QCommandLineOption& option) {
+        for (const QString& name : option.names()) {
+            const QString dashes = name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+            if (given.contains(dashes + name))
+                return true;
+        }
+        return false;
+    };
+    if (asked(help)) {
         print(stdout, parser.helpText());
         return 0;
     }
-    if (parser.isSet(version)) {
+    if (asked(version)) {
         print(stdout, QStringLiteral("orvane %1\n").arg(QCoreApplication::applicationVersion()));
         return 0;
     }
+    for (const QString& argument : given)
+        print(stderr, QStringLiteral("orvane: ignoring the argument '%1'\n").arg(argument));
     return -1;
+}
+
+QtMessageHandler g_defaultMessages = nullptr;
+
+// While the window toolkit starts, a display that was there a moment ago may still refuse it
+// (or drop the connection): it then gives up with a fatal message, and would leave a core file.
+void startupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        if (g_defaultMessages)
+            g_defaultMessages(type, context, message);
+        return;
+    }
+    print(stderr, QStringLiteral("orvane: the window cannot be opened: %1\n").arg(message));
+    std::_Exit(2);
 }
 
 // Without a window manager to correct it, a window that does not fit where it is asked for
@@ -78,28 +90,55 @@ void placeOnScreen(QWidget& window) {
     QScreen* screen = QGuiApplication::screenAt(wanted);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
+    // Until it is shown the window's frame is unknown: the usual one, 4 px on each side and a
+    // 26 px title bar, is counted, or the real one where it is known already.
+    const QSize frame = window.frameGeometry().size().expandedTo(window.size() + QSize(8, 34));
     if (screen)
-        window.move(
-            placeWindow(window.frameGeometry().size(), wanted, screen->availableGeometry()));
+        window.move(placeWindow(frame, wanted, screen->availableGeometry()));
 }
+
+// The real frame is known only once the window manager has framed the shown window. Where it
+// is larger than counted, the window is placed again, once; later the user moves it at will.
+class PlaceWhenFramed : public QObject {
+public:
+    explicit PlaceWhenFramed(QWidget* window) : QObject(window) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(watched);
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+            window->frameGeometry() != window->geometry()) {
+            window->removeEventFilter(this);
+            placeOnScreen(*window);
+        }
+        return false;
+    }
+};
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // --help and --version need no display, so the window toolkit starts only where one is.
-    const bool headless = displayMissing(argc, argv);
-    std::unique_ptr<QCoreApplication> app = headless
+    // --help and --version need no display, so the window toolkit starts only where one is:
+    // given a display it cannot reach, it would abort.
+    const QString noDisplay = unreachableDisplay(argc, argv);
+    g_defaultMessages = qInstallMessageHandler(startupMessage);
+    std::unique_ptr<QCoreApplication> app = !noDisplay.isEmpty()
                                                 ? std::make_unique<QCoreApplication>(argc, argv)
                                                 : std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(g_defaultMessages);
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
     if (const int status = readCommandLine(QCoreApplication::arguments()); status >= 0)
         return status;
-    if (headless) {
-        std::fputs("orvane: no graphical display found (DISPLAY and WAYLAND_DISPLAY are unset).\n"
-                   "Run it on a desktop, or in a virtual one:  xvfb-run -a orvane\n",
-                   stderr);
+    if (!noDisplay.isEmpty()) {
+        print(stderr, QStringLiteral("orvane: %1.\nRun it on a desktop, or in a virtual one:  "
+                                     "xvfb-run -a orvane\n")
+                          .arg(noDisplay));
         return 2;
     }
+    // Docks and task switchers match the window to its launcher by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Orvane"));
 
     const QString title = applicationTitle(QCoreApplication::applicationFilePath());
     QGuiApplication::setApplicationName(title);
@@ -125,6 +164,7 @@ int main(int argc, char* argv[]) {
     Form1.TabSheet4->setReportKept(place.reportKept);
     DocumentActions documentActions(&Form1, &errorBox);
     placeOnScreen(Form1);
+    new PlaceWhenFramed(&Form1);
     Form1.show();
     return app->exec();
 }

@@ -41,7 +41,16 @@ TForm1::TForm1(Content content, FormServices services)
     conceal::installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvane 1.3 (jan-feb.2003)"));
-    setWindowIcon(QIcon(QStringLiteral(":/app/icon16.png")));
+    // Every size, so that a dock or a task switcher need not blow up the 16 px picture.
+    // Given with their sizes, the pictures are read only when the desktop asks for them.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const bool inApp = size == 16 || size == 64;
+        icon.addFile(inApp ? QStringLiteral(":/app/icon%1.png").arg(size)
+                           : QStringLiteral(":/app/icons/%1x%1.png").arg(size),
+                     QSize(size, size));
+    }
+    setWindowIcon(icon);
     setFont(controls::windowFont());
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));

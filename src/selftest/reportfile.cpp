@@ -92,10 +92,15 @@ void refuseReportFile(const QString& fullPath) {
                             QStringLiteral("There is no folder of your own to keep it in.")));
 }
 
-void saveReportFile(const QString& fullPath, const QStringList& lines) {
+QByteArray reportBytes(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += cp1252::encode(line) + "\r\n";
+    return bytes;
+}
+
+void saveReportFile(const QString& fullPath, const QStringList& lines) {
+    const QByteArray bytes = reportBytes(lines);
 
     const QByteArray target = QFile::encodeName(fullPath);
     const QByteArray folder = QFile::encodeName(QFileInfo(fullPath).absolutePath());

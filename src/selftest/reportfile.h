@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+// The bytes of the report file: each line ending in CR LF, in Windows-1252.
+QByteArray reportBytes(const QStringList& lines);
 
 // Saves the report lines as one file, each line ending in CR LF, in Windows-1252.
 // The file is written beside its final name and renamed over it, so a failed write never

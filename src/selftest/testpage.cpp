@@ -15,6 +15,7 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -258,9 +259,13 @@ void TestPage::ComboBox2Change() {
 void TestPage::Button1Click() {
     // The press normally draws question 1 as the button takes the focus. Where it did not (the
     // button kept its focus, or the draw failed on a bad length), draw it now: a test must never
-    // run with no question, and a length that is no number stops here, the page still idle.
+    // run with no question. The length may have been changed since question 1 was drawn: one
+    // that is no number stops here, the page still idle, and a good one is the one shown.
+    const int length = intValue(ComboBox2->currentText());
     if (m_state.QuestionNumber == 0)
         Button2Click();
+    else
+        showPosition(length);
     hideControl(Label18);
     Button2->setEnabled(true);
     m_state.CorrectCount = 0;
@@ -324,6 +329,17 @@ void TestPage::Button2Click() {
                                    .arg(Label20->text()));
 }
 
+void TestPage::showPosition(int length) {
+    const QString position = QStringLiteral("%1 of %2").arg(m_state.QuestionNumber).arg(length);
+    if (Label26->text() == position)
+        return; // a screen reader would announce the question again
+    Label26->setCaption(position);
+    Label20->setAccessibleName(QStringLiteral("Question %1 of %2: %3")
+                                   .arg(m_state.QuestionNumber)
+                                   .arg(length)
+                                   .arg(Label20->text()));
+}
+
 void TestPage::complete() {
     TestState& s = m_state;
     WebBrowser3->resize(710, WebBrowser3->height());
@@ -373,10 +389,24 @@ void TestPage::writeReport() {
     const QStringList lines = testrules::reportLines(m_state, m_bank);
     static_cast<QStringListModel*>(ListBox3->model())->setStringList(lines);
     const QString path = PageAddress::fullPath(QStringLiteral("result.html"));
+    m_finished = QDateTime::currentDateTime();
     if (!m_reportKept)
         refuseReportFile(path);
     saveReportFile(path, lines);
     WebBrowser3->Navigate(QStringLiteral("result.html"));
+}
+
+TestPage::Report TestPage::lastReport() const {
+    Report report;
+    report.lines = static_cast<const QStringListModel*>(ListBox3->model())->stringList();
+    if (report.lines.isEmpty())
+        return report;
+    report.finished = m_finished;
+    report.questions = Label33->text();
+    report.correct = Label29->text();
+    report.incorrect = Label37->text();
+    report.successRate = Label25->text();
+    return report;
 }
 
 void TestPage::Button3Click() {

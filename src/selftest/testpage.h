@@ -3,6 +3,8 @@
 #include "selftest/randomdraw.h"
 #include "selftest/teststate.h"
 
+#include <QDateTime>
+#include <QStringList>
 #include <QWidget>
 
 class FocusButton;
@@ -35,6 +37,15 @@ public:
     // Whether there is a place for the report: where the user has no folder of their own,
     // the test still runs, and its end says that the report cannot be saved.
     void setReportKept(bool kept) { m_reportKept = kept; }
+
+    // The last test finished in this window: its report lines and summary. No lines where
+    // none has been finished here.
+    struct Report {
+        QStringList lines;
+        QDateTime finished;
+        QString questions, correct, incorrect, successRate;
+    };
+    Report lastReport() const;
 
     // While a question is shown: A to D or 1 to 4 check that option, Enter presses Submit.
     // Returns whether the key was one of them. The window hands it the keys that reach it with
@@ -84,6 +95,8 @@ private:
     // The controls under the results panel while it covers them, and the panel while it has no
     // width, are out of sight.
     void concealOutOfSight();
+    // "k of N" for the question shown, and its announcement, with the length N.
+    void showPosition(int length);
     void complete();
     void writeReport();
     QList<Label*> resultLabels() const;
@@ -94,4 +107,5 @@ private:
     RandomDraw m_random;
     TestState m_state;
     QButtonGroup* m_options;
+    QDateTime m_finished;
 };

@@ -27,8 +27,10 @@ double successRate(int correct, int answered) {
     return static_cast<double>(rate);
 }
 
-QString successRateText(double rate) {
-    return QString::number(rate, 'g', 15);
+QString successRateText(double rate, const QLocale& locale) {
+    // The digits stay the C locale's, as the rest of the window's numbers are.
+    QString text = QString::number(rate, 'g', 15);
+    return text.replace(u'.', locale.decimalPoint());
 }
 
 namespace {

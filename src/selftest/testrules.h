@@ -3,6 +3,7 @@
 #include "selftest/randomdraw.h"
 #include "selftest/teststate.h"
 
+#include <QLocale>
 #include <QString>
 
 class QuestionBank;
@@ -19,8 +20,9 @@ int drawRecord(RandomDraw& random, const TestState& state);
 // rounded once to a double, so that its 15 digits come out the same on every machine.
 double successRate(int correct, int answered);
 
-// The success rate in the general format: up to 15 significant digits, "." as the separator.
-QString successRateText(double rate);
+// The success rate in the general format: up to 15 significant digits, with the decimal
+// separator of the locale (the user's by default) and no digit grouping.
+QString successRateText(double rate, const QLocale& locale = QLocale());
 
 // The lines of the wrong-answers report, in the order the questions were asked.
 QStringList reportLines(const TestState& state, const QuestionBank& bank);

@@ -43,7 +43,9 @@ PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     next->setContext(Qt::WindowShortcut);
     connect(next, &QShortcut::activated, this, [step] { step(1); });
-    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    // X sends Ctrl+Shift+Tab as Backtab with Ctrl and Shift, which Qt's shortcuts match
+    // against Ctrl+Shift+Tab only (a Backtab sequence never fires).
+    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), this);
     previous->setContext(Qt::WindowShortcut);
     connect(previous, &QShortcut::activated, this, [step] { step(-1); });
 }

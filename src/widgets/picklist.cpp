@@ -5,6 +5,7 @@
 #include <QListView>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QStylePainter>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -75,6 +76,30 @@ void PickList::changeEvent(QEvent* event) {
     QComboBox::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         view()->setFont(font());
+}
+
+void PickList::paintEvent(QPaintEvent*) {
+    // The frame and arrow are the style's; the chosen title in the field is drawn as the items
+    // of the dropped-down list are, chosen (highlighted) and with the focus frame while the
+    // selector has the keyboard focus.
+    QStylePainter painter(this);
+    QStyleOptionComboBox box;
+    initStyleOption(&box);
+    box.currentText.clear();
+    box.currentIcon = QIcon();
+    painter.drawComplexControl(QStyle::CC_ComboBox, box);
+    if (currentIndex() < 0)
+        return;
+    QStyleOptionViewItem item;
+    item.initFrom(this);
+    item.rect =
+        style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, this);
+    item.font = font();
+    item.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+    if (hasFocus() && !view()->isVisible())
+        item.state |= QStyle::State_Selected | QStyle::State_HasFocus;
+    itemDelegate()->paint(&painter, item,
+                          model()->index(currentIndex(), modelColumn(), rootModelIndex()));
 }
 
 int PickList::findPrefix(const QString& prefix) const {

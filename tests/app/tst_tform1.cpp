@@ -1,3 +1,4 @@
+#include "app/documentactions.h"
 #include "pages/practicepage.h"
 #include "pages/studypage.h"
 #include "selftest/testpage.h"
@@ -11,16 +12,22 @@
 #include "base/apperror.h"
 #include "base/errortext.h"
 #include "base/intvalue.h"
+#include "selftest/reportfile.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStringListModel>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 class TestTForm1 : public QObject {
     Q_OBJECT
@@ -36,6 +43,8 @@ private slots:
     void startPressedInAnInactiveWindowDrawsOnce();
     void errorBoxShowsPlainText_data();
     void errorBoxShowsPlainText();
+    void saveAndPrint_data();
+    void saveAndPrint();
 
 private:
     std::unique_ptr<FormFixture> m_f;
@@ -241,5 +250,68 @@ void TestTForm1::errorBoxShowsPlainText() {
     // The typed text stands isolated, so its marks cannot turn the message around.
     QCOMPARE(shown, QStringLiteral("'\u2068%1\u2069' is not a valid integer value.").arg(typed));
 }
+void TestTForm1::saveAndPrint_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("finishTest");
+    QTest::addColumn<bool>("print");
+    QTest::addColumn<QString>("outcome"); // "inform", "copy.html" or "printed.pdf"
+    QTest::newRow("save, no test finished here") << 2 << false << false << "inform";
+    QTest::newRow("print, no test finished here") << 2 << false << true << "inform";
+    QTest::newRow("save after a test") << 2 << true << false << "copy.html";
+    QTest::newRow("print after a test") << 2 << true << true << "printed.pdf";
+    QTest::newRow("print the answer before it is shown") << 1 << false << true << "inform";
+}
+
+// Ctrl+S and Ctrl+P take this window's report from memory: result.html may be another window's
+// and here names files that would hang a reader. What the printed report names goes through
+// the views' checks.
+void TestTForm1::saveAndPrint() {
+    QFETCH(int, page);
+    QFETCH(bool, finishTest);
+    QFETCH(bool, print);
+    QFETCH(QString, outcome);
+    TForm1& form = m_f->start();
+    QStringList informed;
+    QString suggested, printed;
+    const DocumentActions::Dialogs dialogs{
+        [&](QWidget*, const QString& name) { return suggested = name, m_f->path("copy.html"); },
+        [&](QWidget*, QTextDocument& document) {
+            QPdfWriter pdf(m_f->path("printed.pdf"));
+            document.print(&pdf);
+            printed = document.toPlainText();
+        },
+        [&](QWidget*, const QString& text) { informed << text; }};
+    DocumentActions actions(&form, &m_f->errors, dialogs);
+    TestPage* tests = form.TabSheet4;
+    QVERIFY(::mkfifo(qPrintable(m_f->path("fifo.css")), 0600) == 0);
+    const QString hostile = "<link rel=\"stylesheet\" href=\"/dev/zero\">"
+                            "<link rel=\"stylesheet\" href=\"fifo.css\">Another test";
+    QStringList lines;
+    if (finishTest) {
+        tests->ComboBox2->setEditText("1");
+        QTest::mouseClick(tests->Button1, Qt::LeftButton);
+        tests->RadioButton1->setChecked(true);
+        QTest::mouseClick(tests->Button2, Qt::LeftButton);
+        lines = tests->lastReport().lines << hostile;
+        static_cast<QStringListModel*>(tests->ListBox3->model())->setStringList(lines);
+    }
+    FormFixture::writeFile(m_f->path("result.html"), hostile.toLatin1());
+    form.PageControl1->setCurrentIndex(page);
+    print ? actions.print() : actions.saveReportCopy();
+
+    QCOMPARE(informed.size(), outcome == "inform" ? 1 : 0);
+    QVERIFY(m_f->errors.shown.isEmpty());
+    QFile result(m_f->path(outcome));
+    QCOMPARE(result.exists(), outcome != "inform");
+    if (outcome == "copy.html") {
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QCOMPARE(result.readAll(), reportBytes(lines));
+        QVERIFY(!suggested.startsWith(QDir::currentPath())); // never the working folder
+    }
+    if (outcome == "printed.pdf")
+        QVERIFY(printed.startsWith("Orvane Test Results") &&
+                printed.contains("Success Rate:\n" + tests->Label25->text()));
+}
+
 QTEST_MAIN(TestTForm1)
 #include "tst_tform1.moc"

@@ -77,7 +77,7 @@ if [ "${3:-}" = --inside ]; then
     wait "$watcher" 2>/dev/null || true
     status=0
     wait "$pid" || status=$?
-    if [ "$attempt" -lt 3 ] && grep -q 'could not connect to display' program.log; then
+    if [ "$attempt" -lt 3 ] && grep -qE 'could not connect to display|no display server answers' program.log; then
       log "the program could not connect to the X server (attempt $attempt); starting it again"
       continue
     fi
@@ -139,6 +139,13 @@ if [ "${3:-}" = --inside ]; then
   done
   [ -n "$found" ] || fail "no tab along the tab row opens the Test Yourself page"
   log "Test Yourself tab at x=$found"
+
+  # Ctrl+Shift+Tab as X sends it (Backtab with Ctrl and Shift) turns back a page, Ctrl+Tab on.
+  xdotool key --clearmodifiers ctrl+shift+Tab && sleep 0.3
+  ! on_test_page || fail "Ctrl+Shift+Tab did not leave the Test Yourself page"
+  xdotool key --clearmodifiers ctrl+Tab && sleep 0.3
+  on_test_page || fail "Ctrl+Tab did not come back to the Test Yourself page"
+  log "Ctrl+Shift+Tab and Ctrl+Tab turn the pages"
 
   page_click $((171 + 37)) $((44 + 10)) # Start the Test! (focus on it shows question 1)
   for question in 1 2 3 4 5; do
@@ -212,6 +219,15 @@ else
   export E2E_CHAPTER_MARK='#800000 100'
 fi
 [ -x "$program" ] || { log "FAIL: $program is not a built program"; exit 1; }
+
+# A display that names no server: a message and status 2, not an abort with a core file.
+# shellcheck disable=SC2086 # E2E_RUN_AS is a command prefix, split on purpose
+status=0
+(cd "$scratch" && ulimit -c 0 && env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9731 \
+  $E2E_RUN_AS "$program" >"$work/nodisplay.log" 2>&1) || status=$?
+[ "$status" -eq 2 ] && grep -q 'DISPLAY=:9731' "$work/nodisplay.log" ||
+  { log "FAIL: with no server at DISPLAY=:9731 the exit status is $status:"; cat "$work/nodisplay.log"; exit 1; }
+log "no display server: status 2 and a message"
 log "program: $program${E2E_RUN_AS:+ (as ${E2E_RUN_AS%% *} ...)}, started in $E2E_START"
 
 status=0

@@ -57,6 +57,8 @@ if [ -f "$desktop" ]; then
   [ "$(key Icon)" = "$app_id" ] || fail "desktop entry: Icon is '$(key Icon)', not $app_id"
   [ "$(key Categories)" = "Education;" ] || fail "desktop entry: Categories is '$(key Categories)'"
   [ -z "$(key Path)" ] || fail "desktop entry: Path '$(key Path)' ties it to one folder"
+  # Docks match the window to its launcher by the window's class, which is the program's name.
+  [ "$(key StartupWMClass)" = orvane ] || fail "desktop entry: StartupWMClass is '$(key StartupWMClass)', not orvane"
 else
   fail "share/applications/$app_id.desktop missing"
 fi

@@ -20,6 +20,7 @@ private slots:
     void backspaceReloadsToTheTop();
     void switchingPagesKeepsThePlace();
     void droppedDownListChoosesAsItMoves();
+    void closedFieldDrawsTheChosenItem();
 
 private:
     StudyPage* page() const { return m_f->form->TabSheet2; }
@@ -114,5 +115,22 @@ void TestStudyPage::droppedDownListChoosesAsItMoves() {
     QTRY_VERIFY(!list->isVisible());
     QCOMPARE(box->currentIndex(), 12);
 }
+// The title in the closed field is drawn as an item, highlighted while the selector has the focus.
+void TestStudyPage::closedFieldDrawsTheChosenItem() {
+    PickList* box = page()->ComboBox1;
+    const auto highlighted = [box] {
+        const QImage field = box->grab(QRect(4, 4, 200, 14)).toImage();
+        int count = 0;
+        for (int y = 0; y < field.height(); ++y)
+            for (int x = 0; x < field.width(); ++x)
+                count += field.pixel(x, y) == box->palette().color(QPalette::Highlight).rgb();
+        return count > field.width() * field.height() / 3;
+    };
+    view()->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(!box->hasFocus() && !highlighted());
+    box->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(box->hasFocus() && highlighted());
+}
+
 QTEST_MAIN(TestStudyPage)
 #include "tst_studypage.moc"

@@ -27,6 +27,8 @@ private slots:
     void typedLength();
     void badLengthStopsTheAdvance();
     void badLengthNeverStartsATest();
+    void lengthChangedAfterTheFirstDraw_data();
+    void lengthChangedAfterTheFirstDraw();
     void focusGoesToTheWindow();
     void failedWriteStillEndsTheTest();
     void symbolicLinkReportIsReplaced();
@@ -327,6 +329,33 @@ void TestTestPage::badLengthNeverStartsATest() {
     pressStart();
     QCOMPARE(text("Label26"), QStringLiteral("1 of 5"));
     QCOMPARE(page()->Panel1->width(), 0);
+}
+void TestTestPage::lengthChangedAfterTheFirstDraw_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("position"); // empty: refused, the page stays idle
+    QTest::newRow("a longer test") << "10"
+                                   << "1 of 10";
+    QTest::newRow("no number") << "q"
+                               << "";
+}
+
+// Question 1 is drawn as Tab reaches Start; the user goes back and types another length.
+void TestTestPage::lengthChangedAfterTheFirstDraw() {
+    QFETCH(QString, typed);
+    QFETCH(QString, position);
+    page()->ComboBox2->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(page()->ComboBox2, Qt::Key_Tab);
+    QTest::keyClick(page()->Button1, Qt::Key_Backtab);
+    page()->ComboBox2->lineEdit()->selectAll();
+    QTest::keyClicks(page()->ComboBox2->lineEdit(), typed);
+    QTest::keyClick(page()->ComboBox2, Qt::Key_Tab);
+    m_f->errors.shown.clear();
+    QTest::keyClick(page()->Button1, Qt::Key_Space);
+    QCOMPARE(m_f->errors.shown.size(), position.isEmpty() ? 1 : 0);
+    QCOMPARE(page()->Panel1->width(), position.isEmpty() ? 726 : 0);
+    if (!position.isEmpty())
+        QVERIFY(text("Label26") == position &&
+                page()->Label20->accessibleName().startsWith("Question " + position + ":"));
 }
 QTEST_MAIN(TestTestPage)
 #include "tst_testpage.moc"

@@ -89,22 +89,30 @@ void TestTestRules::successRate_data() {
     QTest::addColumn<int>("correct");
     QTest::addColumn<int>("asked");
     QTest::addColumn<QString>("text");
-    QTest::newRow("3 of 5") << 3 << 5 << "60";
-    QTest::newRow("2 of 3") << 2 << 3 << "66.6666666666667";
-    QTest::newRow("5 of 5") << 5 << 5 << "100";
-    QTest::newRow("0 of 5") << 0 << 5 << "0";
-    QTest::newRow("1 of 7") << 1 << 7 << "14.2857142857143";
-    QTest::newRow("1 of 178") << 1 << 178 << "0.561797752808989";
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("3 of 5") << 3 << 5 << "60" << QString();
+    QTest::newRow("2 of 3") << 2 << 3 << "66.6666666666667" << QString();
+    QTest::newRow("5 of 5") << 5 << 5 << "100" << QString();
+    QTest::newRow("0 of 5") << 0 << 5 << "0" << QString();
+    QTest::newRow("1 of 7") << 1 << 7 << "14.2857142857143" << QString();
+    QTest::newRow("1 of 178") << 1 << 178 << "0.561797752808989" << QString();
     // A plain double quotient gives ...572 and ...518 here.
-    QTest::newRow("27 of 35") << 27 << 35 << "77.1428571428571";
-    QTest::newRow("14 of 27") << 14 << 27 << "51.8518518518519";
+    QTest::newRow("27 of 35") << 27 << 35 << "77.1428571428571" << QString();
+    QTest::newRow("14 of 27") << 14 << 27 << "51.8518518518519" << QString();
+    // The user's decimal separator, never a group separator.
+    QTest::newRow("2 of 3, German") << 2 << 3 << "66,6666666666667"
+                                    << "de_DE";
+    QTest::newRow("1 of 7, Swiss") << 1 << 7 << "14.2857142857143"
+                                   << "de_CH";
 }
 
 void TestTestRules::successRate() {
     QFETCH(int, correct);
     QFETCH(int, asked);
     QFETCH(QString, text);
-    QCOMPARE(testrules::successRateText(testrules::successRate(correct, asked)), text);
+    QFETCH(QString, locale);
+    const QLocale user = locale.isEmpty() ? QLocale::c() : QLocale(locale);
+    QCOMPARE(testrules::successRateText(testrules::successRate(correct, asked), user), text);
 }
 
 void TestTestRules::reportOfTheTwoQuestionExample() {
