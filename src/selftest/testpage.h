@@ -81,6 +81,8 @@ private:
     // width, are out of sight.
     void concealOutOfSight();
     void complete();
+    // The question on screen, its position and its options, to a screen reader.
+    void announceQuestion();
     void writeReport();
     QList<Label*> resultLabels() const;
     static QString spoken(const Label* caption, const Label* value);

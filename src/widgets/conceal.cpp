@@ -48,6 +48,15 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (className == QLatin1String("TestPage") || className == QLatin1String("PracticePage") ||
         widget->objectName() == QLatin1String("Panel1"))
         return new ContainerInSight(widget, QAccessible::Pane);
+    // The pages' stack is no place of its own to a listener: as a "layered pane" Orca names it
+    // each time the focus enters a page.
+    if (className == QLatin1String("QStackedWidget"))
+        return new ContainerInSight(widget, QAccessible::Client);
+    // Inside a status bar, Orca speaks a notification without saying "notification" first.
+    if (className == QLatin1String("Announcer"))
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    if (widget->objectName() == QLatin1String("AnnouncerNotice"))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
 }
 

@@ -16,6 +16,9 @@ HtmlView::HtmlView(QWidget* parent, const char* name) : QTextBrowser(parent) {
     setOpenExternalLinks(true);
     // Tab leaves the page for the next control rather than walking every link of a chapter.
     setTabChangesFocus(true);
+    // A caret that the arrow keys move is what a screen reader follows to read a page line by
+    // line, and from start to end; Enter follows the link under it.
+    setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
 }
 
 void HtmlView::Navigate(const QString& relativePath) {
