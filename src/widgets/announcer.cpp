@@ -21,8 +21,5 @@ void Announcer::announce(const QString& text) {
     m_notice->hide();
     m_notice->setAccessibleName(text.simplified());
     m_notice->show();
-}
-
-QString Announcer::lastText() const {
-    return m_notice->accessibleName();
+    emit announced(m_notice->accessibleName());
 }

@@ -24,8 +24,10 @@ public:
 
     // Runs of blanks and line breaks in text are read as one blank.
     void announce(const QString& text);
-    // The text of the last announcement, for tests.
-    QString lastText() const;
+
+signals:
+    // Each announcement as it is made; for tests.
+    void announced(const QString& text);
 
 private:
     explicit Announcer(QWidget* window);

@@ -5,6 +5,7 @@
 #include "widgets/label.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QTextDocument>
 
 HtmlView::HtmlView(QWidget* parent, const char* name) : QTextBrowser(parent) {
@@ -55,6 +56,19 @@ QVariant HtmlView::loadResource(int type, const QUrl& name) {
     return QStringLiteral("<html><body><h3>This page cannot be opened</h3>"
                           "<p>The file <b>%1</b> could not be opened.</p></body></html>")
         .arg(shown);
+}
+
+void HtmlView::keyPressEvent(QKeyEvent* event) {
+    // Qt follows a link on Enter only once Tab has selected it, and Tab leaves the view here;
+    // so Enter follows the link the caret stands in.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !textCursor().hasSelection()) {
+        QTextCursor next = textCursor();
+        next.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        if (next.charFormat().isAnchor())
+            setTextCursor(next);
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 bool HtmlView::focusNextPrevChild(bool next) {

@@ -22,6 +22,7 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString m_guideFolder;
