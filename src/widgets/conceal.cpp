@@ -39,6 +39,18 @@ private:
     }
 };
 
+// The announcer and its notice: spoken when the notice is shown again, but passed over by a
+// screen reader's review of the window, where its last text would come back out of context.
+class Unseen : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
@@ -54,9 +66,9 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
         return new ContainerInSight(widget, QAccessible::Client);
     // Inside a status bar, Orca speaks a notification without saying "notification" first.
     if (className == QLatin1String("Announcer"))
-        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+        return new Unseen(widget, QAccessible::StatusBar);
     if (widget->objectName() == QLatin1String("AnnouncerNotice"))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
+        return new Unseen(widget, QAccessible::Notification);
     return nullptr;
 }
 
