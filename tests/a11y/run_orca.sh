@@ -86,7 +86,7 @@ press() {
 }
 
 heard 0 "(Orca)" "Screen reader on."
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 setsid "$program" >"$work/program.log" 2>&1 &
+setsid "$program" >"$work/program.log" 2>&1 &
 pids+=($!)
 xdotool search --sync --name "Orvane 1.3" windowactivate --sync >/dev/null
 heard 1 "(start)" "Orvane 1.3 (jan-feb.2003) frame" "Study Guide"
