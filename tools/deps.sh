@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev fonts-dejavu-core fonts-liberation2)
 if [ "${1:-run}" = test ]; then
   packages+=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file
-    man-db at-spi2-core dbus dconf-gsettings-backend libglib2.0-bin orca openbox lintian)
+    man-db at-spi2-core dbus orca openbox lintian)
 fi
 
 missing=()

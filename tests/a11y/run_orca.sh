@@ -10,7 +10,7 @@ set -euo pipefail
 if [ "${1:-}" != --in-session ]; then
   program=$(realpath "$1")
   source=$(realpath "$2")
-  for tool in orca speech-dispatcher openbox dbus-run-session xvfb-run xdotool gsettings script; do
+  for tool in orca speech-dispatcher openbox dbus-run-session xvfb-run xdotool script; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
   done
   work=$(mktemp -d)
@@ -36,7 +36,6 @@ pids=()
 trap 'for p in "${pids[@]}"; do kill -- "-$p" 2>/dev/null || true; done' EXIT
 setsid openbox >/dev/null 2>&1 &
 pids+=($!)
-gsettings set org.gnome.desktop.interface toolkit-accessibility true
 # Orca writes its log line by line only to a terminal; script gives it one.
 setsid script -qefc "orca --replace --debug-file=/dev/stdout" /dev/null </dev/null >"$log" 2>&1 &
 pids+=($!)
