@@ -14,10 +14,10 @@
 #include <QTabBar>
 
 #include <QApplication>
-#include <QSignalSpy>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <functional>
 
 class TestAccessibility : public QObject {
