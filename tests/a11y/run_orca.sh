@@ -22,6 +22,10 @@ if [ "${1:-}" != --in-session ]; then
   printf 'AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\nAudioOutputMethod "libao"\n' \
     >"$work/home/.config/speech-dispatcher/speechd.conf"
   echo default_driver=null >"$work/home/.libao"
+  # Orca runs once per user on the machine, whatever the session: runs of this test take turns,
+  # and a screen reader the user is running is left alone (this test then fails, saying why).
+  exec 9>"${TMPDIR:-/tmp}/orvane-orca-test.$(id -u).lock"
+  flock -w 600 9
   env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
     XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/run" \
     dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" \
@@ -37,7 +41,7 @@ trap 'for p in "${pids[@]}"; do kill -- "-$p" 2>/dev/null || true; done' EXIT
 setsid openbox >/dev/null 2>&1 &
 pids+=($!)
 # Orca writes its log line by line only to a terminal; script gives it one.
-setsid script -qefc "orca --replace --debug-file=/dev/stdout" /dev/null </dev/null >"$log" 2>&1 &
+setsid script -qefc "orca --debug-file=/dev/stdout" /dev/null </dev/null >"$log" 2>&1 &
 pids+=($!)
 
 # What Orca hands the speech server, Say All included, one utterance a line.
@@ -85,6 +89,10 @@ press() {
 }
 
 heard 0 "(Orca)" "Screen reader on."
+if grep -q "already running" "$log"; then
+  echo "FAIL: another Orca runs for this user; stop it, or run this test as another user"
+  exit 1
+fi
 setsid "$program" >"$work/program.log" 2>&1 &
 pids+=($!)
 xdotool search --sync --name "Orvane 1.3" windowactivate --sync >/dev/null
