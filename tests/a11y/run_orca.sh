@@ -95,7 +95,7 @@ if grep -q "already running" "$log"; then
 fi
 setsid "$program" >"$work/program.log" 2>&1 &
 pids+=($!)
-xdotool search --sync --name "Orvane 1.3" windowactivate --sync >/dev/null
+timeout 30 xdotool search --sync --name "Orvane 1.3" windowactivate --sync >/dev/null || true
 heard 1 "(start)" "Orvane 1.3 (jan-feb.2003) frame" "Study Guide"
 
 press Tab "Chapter 1: Message to Our Readers"
@@ -126,4 +126,4 @@ press Return "Test Results: Number of questions: 3, Correct: " ", Incorrect: " "
 
 [ -z "$transcript" ] || cp "$log" "$transcript.orca.log"
 echo "$failures failed"
-[ "$failures" = 0 ]
+[ "$failures" = 0 ] || { echo "The program said:"; tail -n 5 "$work/program.log"; exit 1; }
