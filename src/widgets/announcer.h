@@ -8,7 +8,11 @@
 // shown; so the announcer is a notification, one pixel in size and drawing nothing, that is
 // hidden and shown again with each text.
 //
-// Use:  Announcer::of(this)->announce(tr("Question 2 of 10: ..."));
+// Use:  Announcer::of(this)->announce(QStringLiteral("Question 2 of 10: ..."));
+//
+// Its roles (a notification inside a status bar, so that Orca does not say "notification"
+// first) come from the accessibility factory of conceal::installAccessibility(), which the
+// window installs once the application exists.
 //
 // - Announce last in a handler. Orca cuts short what it is saying for whatever comes next, a
 //   change of focus included, so anything after the call may silence it.
