@@ -2,13 +2,13 @@
 # Installs, from Debian 12's packages, whatever of the given group is missing.
 #   deps.sh run    - what building and running the program needs
 #   deps.sh test   - that, plus what the test suite needs (a virtual X server, fonts, xdotool,
-#                    the accessibility bus, lintian for the package)
+#                    the screen reader Orca in a session of its own, lintian for the package)
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev libxcb1-dev fonts-dejavu-core fonts-liberation2)
 if [ "${1:-run}" = test ]; then
   packages+=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file
-    man-db at-spi2-core python3-pyatspi dbus lintian)
+    man-db at-spi2-core dbus orca openbox lintian)
 fi
 
 missing=()

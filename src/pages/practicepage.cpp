@@ -1,6 +1,7 @@
 #include "pages/practicepage.h"
 
 #include "base/apperror.h"
+#include "widgets/announcer.h"
 #include "widgets/conceal.h"
 #include "widgets/htmlview.h"
 #include "widgets/label.h"
@@ -105,4 +106,7 @@ void PracticePage::ListBox1Click() {
 void PracticePage::BitBtn1Click() {
     WebBrowser2->resize(713, 85);
     conceal::setConcealed(WebBrowser2, false);
+    // The focus stays on the button; the answer comes to the listener as it comes into sight.
+    Announcer::of(this)->announce(WebBrowser2->accessibleName() + QStringLiteral(": ") +
+                                  WebBrowser2->toPlainText().simplified());
 }

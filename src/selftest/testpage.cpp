@@ -6,6 +6,7 @@
 #include "content/questionbank.h"
 #include "selftest/reportfile.h"
 #include "selftest/testrules.h"
+#include "widgets/announcer.h"
 #include "widgets/conceal.h"
 #include "widgets/focus.h"
 #include "widgets/focusbutton.h"
@@ -22,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStringListModel>
 
 namespace {
@@ -41,6 +43,12 @@ QString excludedNotice() {
                           "  34,43,50,51,53,54,58,75,76,135,136,137,147,163,165,177,191,193\n"
                           " \n"
                           "       Exluded from multiple choice test, because of their nature.");
+}
+
+// An option as a screen reader says it: "[A]     Ottawa. " becomes "A: Ottawa."
+QString spokenOption(const QString& line) {
+    static const QRegularExpression prefix(QStringLiteral("^\\[([A-D])\\]\\s*"));
+    return QString(line).replace(prefix, QStringLiteral("\\1: ")).trimmed();
 }
 
 } // namespace
@@ -199,7 +207,7 @@ void TestPage::concealOutOfSight() {
     conceal::setConcealed(WebBrowser3, !covered || WebBrowser3->width() == 0);
 }
 
-// What a screen reader says for a value label: its caption label and the value, "Correct: 3".
+// A value label read with its caption label, "Correct: 3".
 QString TestPage::spoken(const Label* caption, const Label* value) {
     return caption->text() + u' ' + value->text();
 }
@@ -239,6 +247,8 @@ bool TestPage::answerKey(QKeyEvent* event) {
     if (option == 0)
         return false;
     radio(option)->setChecked(true);
+    // A checked option that has no focus is not spoken by itself.
+    Announcer::of(this)->announce(QStringLiteral("You chose ") + radio(option)->accessibleName());
     return true;
 }
 
@@ -274,6 +284,7 @@ void TestPage::Button1Click() {
     hideControl(Button1);
     Button3->show();
     concealOutOfSight();
+    announceQuestion();
 }
 
 void TestPage::Button2Click() {
@@ -281,6 +292,7 @@ void TestPage::Button2Click() {
     if (s.QuestionNumber > 0) {
         if (m_options->checkedId() < 0) {
             Button2->setText(kChooseFirst);
+            Announcer::of(this)->announce(kChooseFirst);
             return;
         }
         Button2->setText(kSubmit);
@@ -296,7 +308,7 @@ void TestPage::Button2Click() {
     Label20->setCaption(m_bank.LineAt(first));
     for (int k = 1; k <= 4; ++k) {
         radio(k)->setText(m_bank.LineAt(first + k));
-        radio(k)->setAccessibleName(radio(k)->text());
+        radio(k)->setAccessibleName(spokenOption(radio(k)->text()));
     }
     s.CorrectAnswers[s.QuestionNumber] = intValue(m_bank.LineAt(first + 5));
 
@@ -313,8 +325,6 @@ void TestPage::Button2Click() {
         Label21->setCaption(QStringLiteral("0"));
     uncheckAll();
 
-    Label21->setAccessibleName(spoken(Label23, Label21));
-
     // ">=" rather than "=": questions drawn while no test was running (Submit pressed from the
     // keyboard under the panel) can outnumber a length lowered afterwards. The test then ends
     // at the next advance instead of drawing on past the bank.
@@ -322,11 +332,17 @@ void TestPage::Button2Click() {
         complete();
         return;
     }
-    // Announced to a screen reader; the last draw, never asked, lies under the panel.
-    Label20->setAccessibleName(QStringLiteral("Question %1 of %2: %3")
-                                   .arg(s.QuestionNumber)
-                                   .arg(length)
-                                   .arg(Label20->text()));
+    // The last draw, never asked, lies under the panel; so does question 1 when the start
+    // button draws it as it takes the focus, and Start announces it.
+    if (running())
+        announceQuestion();
+}
+
+void TestPage::announceQuestion() {
+    QString text = QStringLiteral("Question %1: %2").arg(Label26->text(), Label20->text());
+    for (int k = 1; k <= 4; ++k)
+        text += u' ' + radio(k)->accessibleName();
+    Announcer::of(this)->announce(text);
 }
 
 void TestPage::showPosition(int length) {
@@ -357,16 +373,11 @@ void TestPage::complete() {
     Label37->setCaption(QString::number(answered - s.CorrectCount));
     s.SuccessRate = testrules::successRate(s.CorrectCount, answered);
     Label25->setCaption(testrules::successRateText(s.SuccessRate) + QStringLiteral(" %"));
-    Label33->setAccessibleName(spoken(Label32, Label33));
-    Label29->setAccessibleName(spoken(Label31, Label29));
-    Label37->setAccessibleName(spoken(Label36, Label37));
-    Label25->setAccessibleName(spoken(Label22, Label25));
     concealOutOfSight();
-    // What a screen reader announces at the end, in one go.
-    Label28->setAccessibleName(QStringLiteral("%1 %2, %3, %4, %5")
-                                   .arg(Label28->text(), Label33->accessibleName(),
-                                        Label29->accessibleName(), Label37->accessibleName(),
-                                        Label25->accessibleName()));
+    const QString summary =
+        QStringLiteral("%1 %2, %3, %4, %5")
+            .arg(Label28->text(), spoken(Label32, Label33), spoken(Label31, Label29),
+                 spoken(Label36, Label37), spoken(Label22, Label25));
 
     const auto endTest = [&] {
         s.QuestionNumber = 0;
@@ -380,9 +391,11 @@ void TestPage::complete() {
         // must not go on showing an earlier test's report as this one's.
         WebBrowser3->setHtml(QStringLiteral("<p>The report of this test could not be saved.</p>"));
         endTest();
+        Announcer::of(this)->announce(summary);
         throw;
     }
     endTest();
+    Announcer::of(this)->announce(summary);
 }
 
 void TestPage::writeReport() {

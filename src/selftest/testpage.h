@@ -98,6 +98,8 @@ private:
     // "k of N" for the question shown, and its announcement, with the length N.
     void showPosition(int length);
     void complete();
+    // The question on screen, its position and its options, to a screen reader.
+    void announceQuestion();
     void writeReport();
     QList<Label*> resultLabels() const;
     static QString spoken(const Label* caption, const Label* value);

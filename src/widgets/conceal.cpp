@@ -39,6 +39,18 @@ private:
     }
 };
 
+// The announcer and its notice: spoken when the notice is shown again, but passed over by a
+// screen reader's review of the window, where its last text would come back out of context.
+class Unseen : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
@@ -48,6 +60,15 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (className == QLatin1String("TestPage") || className == QLatin1String("PracticePage") ||
         widget->objectName() == QLatin1String("Panel1"))
         return new ContainerInSight(widget, QAccessible::Pane);
+    // The pages' stack is no place of its own to a listener: as a "layered pane" Orca names it
+    // each time the focus enters a page.
+    if (className == QLatin1String("QStackedWidget"))
+        return new ContainerInSight(widget, QAccessible::Client);
+    // Inside a status bar, Orca speaks a notification without saying "notification" first.
+    if (className == QLatin1String("Announcer"))
+        return new Unseen(widget, QAccessible::StatusBar);
+    if (widget->objectName() == QLatin1String("AnnouncerNotice"))
+        return new Unseen(widget, QAccessible::Notification);
     return nullptr;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QTextDocument>
 
 HtmlView::HtmlView(QWidget* parent, const char* name)
@@ -19,6 +20,9 @@ HtmlView::HtmlView(QWidget* parent, const char* name)
     setOpenExternalLinks(true);
     // Tab leaves the page for the next control rather than walking every link of a chapter.
     setTabChangesFocus(true);
+    // A caret that the arrow keys move is what a screen reader follows to read a page line by
+    // line, and from start to end; Enter follows the link under it.
+    setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
 }
 
 void HtmlView::Navigate(const QString& relativePath) {
@@ -68,6 +72,19 @@ QVariant HtmlView::loadResource(int type, const QUrl& name) {
     return QStringLiteral("<html><body><h3>This page cannot be opened</h3>"
                           "<p>The file <b>%1</b> could not be opened.</p></body></html>")
         .arg(shown);
+}
+
+void HtmlView::keyPressEvent(QKeyEvent* event) {
+    // Qt follows a link on Enter only once Tab has selected it, and Tab leaves the view here;
+    // so Enter follows the link the caret stands in.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !textCursor().hasSelection()) {
+        QTextCursor next = textCursor();
+        next.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        if (next.charFormat().isAnchor())
+            setTextCursor(next);
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 bool HtmlView::focusNextPrevChild(bool next) {

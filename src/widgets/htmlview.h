@@ -28,6 +28,7 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString m_guideFolder;

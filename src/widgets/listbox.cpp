@@ -1,5 +1,6 @@
 #include "widgets/listbox.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 
 ListBox::ListBox(QWidget* parent, const char* name) : QListWidget(parent) {
@@ -37,4 +38,22 @@ void ListBox::mousePressEvent(QMouseEvent* event) {
     m_pressing = false;
     if (itemAt(event->position().toPoint()))
         emit chosen();
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    // Qt tells a screen reader of the current item only when it changes, so on entering the
+    // list the listener would hear its size but not where the arrows start from. Told after
+    // the list's own focus news, which Qt sends once this returns.
+    if (QAccessible::isActive())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (hasFocus() && currentRow() >= 0) {
+                    QAccessibleEvent focus(this, QAccessible::Focus);
+                    focus.setChild(currentRow());
+                    QAccessible::updateAccessibility(&focus);
+                }
+            },
+            Qt::QueuedConnection);
 }

@@ -16,6 +16,7 @@ signals:
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

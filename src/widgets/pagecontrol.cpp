@@ -1,5 +1,7 @@
 #include "widgets/pagecontrol.h"
 
+#include "widgets/announcer.h"
+
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -33,6 +35,10 @@ PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
             m_tabs->setFocus(Qt::OtherFocusReason);
         m_pages->setCurrentIndex(index);
         m_tabs->setAccessibleName(m_tabs->tabText(index));
+        // Where the focus is on no control (during a test), a screen reader is told of the
+        // new page by nothing else.
+        if (isVisible() && !m_tabs->hasFocus())
+            Announcer::of(this)->announce(m_tabs->tabText(index) + QStringLiteral(" page"));
     });
     // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from anywhere in the window.
     const auto step = [this](int by) {

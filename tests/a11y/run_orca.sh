@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# What a blind user hears: the real program read by Orca, the screen reader, in a session of
+# its own (private session bus, virtual X display, window manager, speech to a silent
+# speech-dispatcher voice). Each key goes in by xdotool; what Orca says after it is read from
+# Orca's own log, its "SPEECH OUTPUT:" lines, and checked.
+#   run_orca.sh PROGRAM SOURCE_DIR [TRANSCRIPT_FILE]
+# Exits 77 (skipped) where Orca or the tools of the session are missing.
+set -euo pipefail
+
+if [ "${1:-}" != --in-session ]; then
+  program=$(realpath "$1")
+  source=$(realpath "$2")
+  # The program must reach this test's X display, whatever platform the caller's shell names.
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  for tool in orca speech-dispatcher openbox dbus-run-session xvfb-run xdotool script; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+  done
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  mkdir -p "$work/home/.config/speech-dispatcher" "$work/run"
+  chmod 700 "$work/run"
+  cp -r "$source/guide" "$work/guide"
+  # The dummy voice says nothing, and its sound goes to libao's null output: no sound card needed.
+  printf 'AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\nAudioOutputMethod "libao"\n' \
+    >"$work/home/.config/speech-dispatcher/speechd.conf"
+  echo default_driver=null >"$work/home/.libao"
+  # Orca runs once per user on the machine, whatever the session: runs of this test take turns,
+  # and a screen reader the user is running is left alone (this test then fails, saying why).
+  exec 9>"${TMPDIR:-/tmp}/orvane-orca-test.$(id -u).lock"
+  flock -w 600 9
+  env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
+    XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/run" \
+    dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" \
+    bash "$0" --in-session "$program" "$work" "${3:-}"
+  exit
+fi
+
+program=$2 work=$3 transcript=${4:-}
+log=$work/orca.log
+cd "$work/guide"
+pids=()
+trap 'for p in "${pids[@]}"; do kill -- "-$p" 2>/dev/null || true; done' EXIT
+setsid openbox >/dev/null 2>&1 &
+pids+=($!)
+# Orca writes its log line by line only to a terminal; script gives it one.
+setsid script -qefc "orca --debug-file=/dev/stdout" /dev/null </dev/null >"$log" 2>&1 &
+pids+=($!)
+
+# What Orca hands the speech server, Say All included, one utterance a line.
+spoken() {
+  { grep -a "SPEECH DISPATCHER: Speaking" "$log" || true; } | tr -d '\r' |
+    sed -n -e "s/^.* - SPEECH DISPATCHER: Speaking '<speak>\(.*\)<\/speak>' *$/\1/" \
+      -e 's/<mark name="[^"]*"\/>//g; s/&lt;/</g; s/&gt;/>/g; s/&quot;/"/g; s/&apos;/'"'"'/g' \
+      -e 's/&amp;/\&/g; p'
+}
+count() { spoken | wc -l; }
+
+failures=0
+# heard FROM KEY TEXT...: waits until Orca has said every TEXT in its lines after line FROM,
+# then until it falls silent, and checks it. A TEXT starting with "!" must not have been said.
+heard() {
+  local from=$1 key=$2 deadline=$((SECONDS + 20)) text said n last="" quiet=0 missing
+  shift 2
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    said=$(spoken | tail -n +"$((from + 1))")
+    missing=0
+    for text in "$@"; do
+      [ "${text:0:1}" = "!" ] || grep -qF -- "$text" <<<"$said" || missing=1
+    done
+    n=$(count)
+    if [ "$n" = "$last" ]; then quiet=$((quiet + 1)); else quiet=0; fi
+    last=$n
+    [ "$missing" = 0 ] && [ "$quiet" -ge 6 ] && break
+    sleep 0.1
+  done
+  printf '%-14s -> %s\n' "$key" "$(paste -sd'|' <<<"$said" | cut -c1-300)" | tee -a "${transcript:-/dev/null}"
+  for text in "$@"; do
+    if [ "${text:0:1}" = "!" ]; then
+      ! grep -qF -- "${text:1}" <<<"$said" || { echo "FAIL: after $key Orca said: ${text:1}"; failures=$((failures + 1)); }
+    else
+      grep -qF -- "$text" <<<"$said" || { echo "FAIL: after $key Orca did not say: $text"; failures=$((failures + 1)); }
+    fi
+  done
+}
+# press KEY TEXT...: presses KEY and checks what Orca says after it, as heard does.
+press() {
+  local from
+  from=$(count)
+  xdotool key --clearmodifiers "$1"
+  heard "$from" "$@"
+}
+
+heard 0 "(Orca)" "Screen reader on."
+if grep -q "already running" "$log"; then
+  echo "FAIL: another Orca runs for this user; stop it, or run this test as another user"
+  exit 1
+fi
+setsid "$program" >"$work/program.log" 2>&1 &
+pids+=($!)
+timeout 30 xdotool search --sync --name "Orvane 1.3" windowactivate --sync >/dev/null || true
+heard 1 "(start)" "Orvane 1.3 (jan-feb.2003) frame" "Study Guide"
+
+press Tab "Chapter 1: Message to Our Readers"
+press Down "Welcome to the Orvane study guide."
+press KP_Add "Good luck with your studies" # Say All, to the end of the chapter
+press ctrl+Tab "Practice Section" "!layered pane"
+press Tab "1. Who are the Aboriginal peoples of Canada?"
+press Down "2. What are the three main groups of Aboriginal peoples?"
+press Tab "Your answer"
+press Tab "click here to get the correct answer"
+press space "Answer to question 2:"
+press ctrl+Tab "Test Yourself" "!layered pane"
+press Tab "Number of questions"
+press ctrl+a
+press 3 "3"
+press Tab "Start the Test!" "!Question 1"
+press space "Question 1 of 3: " " D: "
+press Return "Select one of the options. Then press this button"
+press a "You chose A: "
+press Return "Question 2 of 3: " " D: "
+press ctrl+Tab "About page"
+press ctrl+shift+Tab "Test Yourself page" "!layered pane"
+press 2 "You chose B: "
+press Return "Question 3 of 3: " " D: "
+press d "You chose D: "
+press Return "Test Results: Number of questions: 3, Correct: " ", Incorrect: " ", Success Rate: " \
+  "!Question 4 of 3"
+
+[ -z "$transcript" ] || cp "$log" "$transcript.orca.log"
+echo "$failures failed"
+[ "$failures" = 0 ] || { echo "The program said:"; tail -n 5 "$work/program.log"; exit 1; }
