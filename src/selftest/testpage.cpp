@@ -346,6 +346,8 @@ void TestPage::complete() {
     Label37->setAccessibleName(spoken(Label36, Label37));
     Label25->setAccessibleName(spoken(Label22, Label25));
     concealOutOfSight();
+    // Before the report: a report that cannot be saved must not cost the history its test.
+    emit testEnded(asked(answered, false));
     // What a screen reader announces at the end, in one go.
     Label28->setAccessibleName(QStringLiteral("%1 %2, %3, %4, %5")
                                    .arg(Label28->text(), Label33->accessibleName(),
@@ -376,7 +378,24 @@ void TestPage::writeReport() {
     WebBrowser3->Navigate(QStringLiteral("result.html"));
 }
 
+// The choice for question k is recorded one advance later, in slot k + 1.
+FinishedTest TestPage::asked(int length, bool endedEarly) const {
+    FinishedTest test{QDateTime::currentDateTimeUtc(), length, endedEarly, {}};
+    for (int k = 1; k < m_state.QuestionNumber; ++k)
+        test.questions.append(
+            {m_state.AskedQuestions[k], m_state.GivenAnswers[k + 1], m_state.CorrectAnswers[k]});
+    return test;
+}
+
 void TestPage::Button3Click() {
+    // The length box is locked while a test runs, so it still holds this test's length; the
+    // end itself must go ahead whatever it holds.
+    int length = 0;
+    try {
+        length = intValue(ComboBox2->currentText());
+    } catch (const AppError&) {
+    }
+    const FinishedTest ended = asked(length, true);
     Label18->show();
     WebBrowser3->resize(0, WebBrowser3->height());
     for (Label* label : resultLabels())
@@ -390,4 +409,6 @@ void TestPage::Button3Click() {
     Button1->show();
     hideControl(Button3);
     concealOutOfSight();
+    if (!ended.questions.isEmpty())
+        emit testEnded(ended);
 }
