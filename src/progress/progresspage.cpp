@@ -58,9 +58,10 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     new Label(this, "TrendCaption", {8, 27, 200, 12}, QStringLiteral("Your recent tests:"), title,
               kNavy);
     Chart = new TrendChart(this, {8, 42, 452, 112});
+    Chart->setFont(plain);
     AverageLabel = new Label(this, "AverageLabel", {8, 157, 452, 13}, QString(), plain, text,
                              Label::Sizing::Fixed);
-    ProblemLabel = new Label(this, "ProblemLabel", {8, 171, 724, 26}, QString(), plain, kMaroon,
+    ProblemLabel = new Label(this, "ProblemLabel", {8, 171, 721, 26}, QString(), plain, kMaroon,
                              Label::Sizing::Fixed);
     ProblemLabel->setWordWrap(true);
 
@@ -76,11 +77,11 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
                                 Label::Sizing::Fixed);
     NoChaptersLabel->setWordWrap(true);
 
-    controls::bevel(this, "DrillBevel", {8, 199, 724, 188});
+    controls::bevel(this, "DrillBevel", {8, 199, 721, 188});
     DrillButton = button(this, "DrillButton", {16, 206, 120, 23}, QStringLiteral("Drill my mistakes"));
-    DrillCount = new Label(this, "DrillCount", {146, 211, 578, 13}, QString(), title, kNavy,
+    DrillCount = new Label(this, "DrillCount", {146, 211, 570, 13}, QString(), title, kNavy,
                            Label::Sizing::Fixed);
-    DrillQuestion = new Label(this, "DrillQuestion", {16, 236, 708, 30}, QString(),
+    DrillQuestion = new Label(this, "DrillQuestion", {16, 236, 705, 30}, QString(),
                               controls::font(QStringLiteral("Trebuchet MS"), 11, true), kGreen,
                               Label::Sizing::Fixed);
     DrillQuestion->setWordWrap(true);
@@ -88,7 +89,7 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     for (int k = 0; k < 4; ++k) {
         auto* option = new QRadioButton(this);
         option->setObjectName(QStringLiteral("DrillOption%1").arg(k + 1));
-        option->setGeometry(22, 270 + 18 * k, 702, 17);
+        option->setGeometry(22, 270 + 18 * k, 699, 17);
         m_options->addButton(option, k + 1);
         DrillOptions.append(option);
     }
@@ -97,7 +98,7 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
                               controls::font(QStringLiteral("Verdana"), 11, true), kGreen,
                               Label::Sizing::Fixed);
     DrillFeedback->setWordWrap(true);
-    AnswerLink = link(this, "AnswerLink", {600, 352, 124, 20});
+    AnswerLink = link(this, "AnswerLink", {600, 352, 120, 20});
     TestLink = link(this, "TestLink", {16, 272, 360, 20});
     TestLink->setText(QStringLiteral("Take a new test on the Test Yourself page"));
 

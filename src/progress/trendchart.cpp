@@ -55,8 +55,9 @@ void TrendChart::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     const QFontMetrics metrics(font());
     const int line = metrics.height();
+    // Room above the top line for a full bar's rate, and below the base for the lengths.
     const QRect plot = rect().adjusted(metrics.horizontalAdvance(QStringLiteral("100 %")) + 8,
-                                       line / 2 + 4, -8, -(line + 6));
+                                       line + 4, -8, -(line + 6));
     const auto yOf = [&](double rate) {
         return plot.bottom() - int(std::lround(rate / 100.0 * plot.height()));
     };
@@ -88,6 +89,12 @@ void TrendChart::paintEvent(QPaintEvent*) {
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(QRect(x - 6, plot.bottom() + 3, barWidth + 12, line), Qt::AlignHCenter,
                    QString::number(test.answered));
+        QFont small = font();
+        small.setPixelSize(qMax(8, font().pixelSize() - 2));
+        p.setFont(small);
+        p.drawText(QRect(x - 8, top - line, barWidth + 16, line), Qt::AlignHCenter | Qt::AlignBottom,
+                   QString::number(std::lround(test.rate)));
+        p.setFont(font());
     }
     if (m_average >= 0) {
         QPen dashed(controls::kRed, 1, Qt::DashLine);
