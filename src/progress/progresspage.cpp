@@ -78,7 +78,8 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     NoChaptersLabel->setWordWrap(true);
 
     controls::bevel(this, "DrillBevel", {8, 199, 721, 188});
-    DrillButton = button(this, "DrillButton", {16, 206, 120, 23}, QStringLiteral("Drill my mistakes"));
+    DrillButton =
+        button(this, "DrillButton", {16, 206, 120, 23}, QStringLiteral("&Drill my mistakes"));
     DrillCount = new Label(this, "DrillCount", {146, 211, 570, 13}, QString(), title, kNavy,
                            Label::Sizing::Fixed);
     DrillQuestion = new Label(this, "DrillQuestion", {16, 236, 705, 30}, QString(),

@@ -15,6 +15,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r "$source/guide/." "$work/"
 cd "$work"
+export XDG_DATA_HOME="$work/data" # its tests are remembered here, not in the home folder
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" \
   /usr/bin/python3 "$source/tests/a11y/atspi_check.py" "$program"
