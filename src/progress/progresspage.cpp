@@ -8,9 +8,12 @@
 #include "widgets/label.h"
 
 #include <QButtonGroup>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -194,7 +197,8 @@ void ProgressPage::setOptionsShown(bool shown) {
 // Before a drill, and after one ends: how many questions wait, or that none does.
 void ProgressPage::showWaiting() {
     m_drill = Drill::Idle;
-    const int waiting = int(drill::queue(m_history.attempts()).size());
+    const QList<Attempt> attempts = m_history.attempts();
+    const int waiting = int(drill::queue(attempts).size());
     setOptionsShown(false);
     hideControl(DrillSubmit);
     hideControl(AnswerLink);
@@ -202,8 +206,12 @@ void ProgressPage::showWaiting() {
     DrillButton->setEnabled(waiting > 0);
     if (waiting == 0) {
         DrillCount->setCaption(QStringLiteral("Nothing left to drill."));
-        DrillQuestion->setCaption(QStringLiteral(
-            "Every question you missed has been answered right twice in a row since."));
+        const bool missedAny = std::any_of(attempts.begin(), attempts.end(),
+                                           [](const Attempt& a) { return !a.question.right(); });
+        DrillQuestion->setCaption(
+            missedAny ? QStringLiteral("Every question you missed has been answered right twice "
+                                       "in a row since.")
+                      : QStringLiteral("You have not missed a question yet."));
         TestLink->show();
     } else {
         hideControl(TestLink);
