@@ -42,8 +42,7 @@ int ChapterReview::practiceNumber(const QString& questionLine) {
 }
 
 QList<ChapterReview::Chapter> ChapterReview::mostMissed(const QList<Attempt>& attempts,
-                                                        const QuestionBank& bank,
-                                                        int limit) const {
+                                                        const QuestionBank& bank, int limit) const {
     QMap<int, int> misses;
     for (const Attempt& attempt : attempts) {
         if (attempt.question.right())

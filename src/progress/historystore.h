@@ -26,8 +26,7 @@ public:
     };
 
     // `userFolder` empty: no history is kept, and problem() says why.
-    explicit HistoryStore(const QString& userFolder,
-                          std::function<void(const QString&)> warn = {});
+    explicit HistoryStore(const QString& userFolder, std::function<void(const QString&)> warn = {});
     ~HistoryStore();
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
@@ -40,7 +39,7 @@ public:
     void recordTest(const FinishedTest& test);
     void recordDrillAnswer(const AskedQuestion& answer, const QDateTime& at);
 
-    QList<Test> tests(); // oldest first
+    QList<Test> tests();       // oldest first
     QList<Attempt> attempts(); // oldest first
 
     // Why the history is not being kept, or what was done about a broken file; empty when all

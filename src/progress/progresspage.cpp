@@ -75,9 +75,9 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
         chapter->setObjectName(QStringLiteral("ChapterLink%1").arg(i + 1));
         ChapterLinks.append(chapter);
     }
-    NoChaptersLabel = new Label(this, "NoChaptersLabel", {472, 44, 260, 40},
-                                QStringLiteral("No missed questions yet."), plain, text,
-                                Label::Sizing::Fixed);
+    NoChaptersLabel =
+        new Label(this, "NoChaptersLabel", {472, 44, 260, 40},
+                  QStringLiteral("No missed questions yet."), plain, text, Label::Sizing::Fixed);
     NoChaptersLabel->setWordWrap(true);
 
     controls::bevel(this, "DrillBevel", {8, 199, 721, 188});
@@ -105,6 +105,7 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     AnswerLink = link(this, "AnswerLink", {600, 352, 120, 20});
     TestLink = link(this, "TestLink", {16, 272, 360, 20});
     TestLink->setText(QStringLiteral("Take a new test on the Test Yourself page"));
+    TestLink->resize(TestLink->sizeHint().width(), TestLink->height());
 
     for (int i = 0; i < kChapterLinks; ++i)
         connect(ChapterLinks[i], &QPushButton::clicked, this,
@@ -115,14 +116,13 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
         emit answerPageChosen(ChapterReview::practiceNumber(m_bank.QuestionText(m_record)));
     });
     connect(TestLink, &QPushButton::clicked, this, &ProgressPage::testYourselfChosen);
-    connect(m_options, &QButtonGroup::idClicked, this, [this](int k) {
-        announce(QStringLiteral("Chosen: ") + DrillOptions[k - 1]->text());
-    });
+    connect(m_options, &QButtonGroup::idClicked, this,
+            [this](int k) { announce(QStringLiteral("Chosen: ") + DrillOptions[k - 1]->text()); });
 
     DrillButton->setAccessibleDescription(
         QStringLiteral("Practise the questions you missed, one at a time"));
-    DrillSubmit->setAccessibleDescription(QStringLiteral(
-        "Keys: A to D or 1 to 4 choose an option, Enter submits and then goes on."));
+    DrillSubmit->setAccessibleDescription(
+        QStringLiteral("Keys: A to D or 1 to 4 choose an option, Enter submits and then goes on."));
     DrillQuestion->setAccessibleName(QStringLiteral("Drill question"));
 
     setTabOrder(Chart, ChapterLinks[0]);
@@ -147,15 +147,18 @@ void ProgressPage::refresh() {
     const QList<HistoryStore::Test> tests = m_history.tests();
     Chart->setTests(tests);
     const double average = TrendChart::average(tests);
-    AverageLabel->setCaption(
-        average < 0 ? QStringLiteral("No test completed yet.")
-                    : QStringLiteral("Average of the last %1 completed tests: %2")
-                          .arg(qMin<qsizetype>(TrendChart::kAverageOf,
-                                               std::count_if(tests.begin(), tests.end(),
-                                                             [](const HistoryStore::Test& t) {
-                                                                 return !t.endedEarly;
-                                                             })))
-                          .arg(TrendChart::percent(average)));
+    const auto completed = qMin<qsizetype>(
+        TrendChart::kAverageOf,
+        std::count_if(tests.begin(), tests.end(), [](const auto& t) { return !t.endedEarly; }));
+    if (average < 0)
+        AverageLabel->setCaption(QStringLiteral("No test completed yet."));
+    else if (completed == 1)
+        AverageLabel->setCaption(
+            QStringLiteral("Your completed test: %1").arg(TrendChart::percent(average)));
+    else
+        AverageLabel->setCaption(QStringLiteral("Average of your last %1 completed tests: %2")
+                                     .arg(completed)
+                                     .arg(TrendChart::percent(average)));
     ProblemLabel->setCaption(m_history.problem());
     ProblemLabel->setVisible(!m_history.problem().isEmpty());
 
@@ -174,10 +177,11 @@ void ProgressPage::refresh() {
                                  .arg(m_chapterTitles.value(c.chapter - 1).trimmed())
                                  .arg(c.misses);
         chapterLink->setProperty("chapter", c.chapter);
-        chapterLink->setText(chapterLink->fontMetrics().elidedText(full, Qt::ElideMiddle,
-                                                                  chapterLink->width() - 8));
+        chapterLink->setText(
+            chapterLink->fontMetrics().elidedText(full, Qt::ElideMiddle, chapterLink->width() - 8));
         chapterLink->setAccessibleName(QStringLiteral("Chapter ") + full);
-        chapterLink->setAccessibleDescription(QStringLiteral("Opens the chapter in the Study Guide"));
+        chapterLink->setAccessibleDescription(
+            QStringLiteral("Opens the chapter in the Study Guide"));
         chapterLink->show();
     }
     NoChaptersLabel->setVisible(chapters.isEmpty());
@@ -215,9 +219,9 @@ void ProgressPage::showWaiting() {
         TestLink->show();
     } else {
         hideControl(TestLink);
-        DrillCount->setCaption(waiting == 1 ? QStringLiteral("1 missed question to drill.")
-                                            : QStringLiteral("%1 missed questions to drill.")
-                                                  .arg(waiting));
+        DrillCount->setCaption(waiting == 1
+                                   ? QStringLiteral("1 missed question to drill.")
+                                   : QStringLiteral("%1 missed questions to drill.").arg(waiting));
         DrillQuestion->setCaption(QStringLiteral(
             "Press \"Drill my mistakes\" to answer them again, one at a time. A question leaves "
             "the drill once you answer it right twice in a row."));
@@ -308,12 +312,13 @@ void ProgressPage::submit() {
         option->setEnabled(false);
     const int practice = ChapterReview::practiceNumber(m_bank.QuestionText(m_record));
     AnswerLink->setText(QStringLiteral("Answer page %1").arg(practice));
+    AnswerLink->resize(AnswerLink->sizeHint().width(), AnswerLink->height());
     AnswerLink->setAccessibleName(
         QStringLiteral("Answer page of practice question %1").arg(practice));
     AnswerLink->show();
     DrillSubmit->setText(QStringLiteral("Next question"));
-    announce(QStringLiteral("Chosen: %1. %2").arg(m_bank.OptionText(m_record, given).trimmed(),
-                                                 DrillFeedback->text()));
+    announce(QStringLiteral("Chosen: %1. %2")
+                 .arg(m_bank.OptionText(m_record, given).trimmed(), DrillFeedback->text()));
     refresh(); // the chapters missed, and any fault the answer met
 }
 

@@ -72,6 +72,6 @@ private:
     ChapterReview m_review = ChapterReview::builtIn();
     QButtonGroup* m_options;
     Drill m_drill = Drill::Idle;
-    int m_record = 0;        // the question on screen
+    int m_record = 0;         // the question on screen
     QSet<int> m_askedInRound; // each missed question once before any comes again
 };

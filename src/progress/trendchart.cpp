@@ -92,8 +92,8 @@ void TrendChart::paintEvent(QPaintEvent*) {
         QFont small = font();
         small.setPixelSize(qMax(8, font().pixelSize() - 2));
         p.setFont(small);
-        p.drawText(QRect(x - 8, top - line, barWidth + 16, line), Qt::AlignHCenter | Qt::AlignBottom,
-                   QString::number(std::lround(test.rate)));
+        p.drawText(QRect(x - 8, top - line, barWidth + 16, line),
+                   Qt::AlignHCenter | Qt::AlignBottom, QString::number(std::lround(test.rate)));
         p.setFont(font());
     }
     if (m_average >= 0) {

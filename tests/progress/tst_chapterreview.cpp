@@ -33,7 +33,8 @@ void TestChapterReview::mostMissed_data() {
     QTest::addColumn<QList<int>>("chapters"); // chapter, misses, chapter, misses, ...
     // Records 1 and 2 are practice questions 1 and 2; 3 is question 3 (table below).
     QTest::newRow("none") << QList<int>{} << 5 << QList<int>{};
-    QTest::newRow("one question, both its chapters") << QList<int>{3} << 5 << QList<int>{2, 1, 7, 1};
+    QTest::newRow("one question, both its chapters")
+        << QList<int>{3} << 5 << QList<int>{2, 1, 7, 1};
     QTest::newRow("most missed first, ties by number")
         << QList<int>{1, 3, 2, 1} << 5 << QList<int>{2, 4, 7, 1};
     QTest::newRow("limit") << QList<int>{3, 2} << 1 << QList<int>{2, 2};

@@ -8,7 +8,8 @@ static QList<Attempt> attempts(const QString& script) {
     QList<Attempt> list;
     for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList parts = QString(word).remove(u'd').split(QRegularExpression("[:/@]"));
-        list.append({{parts[0].toInt(), parts[1].toInt(), parts[2].toInt()}, parts[3].toLongLong(),
+        list.append({{parts[0].toInt(), parts[1].toInt(), parts[2].toInt()},
+                     parts[3].toLongLong(),
                      word.endsWith(u'd')});
     }
     return list;

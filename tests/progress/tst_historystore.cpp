@@ -35,7 +35,8 @@ void TestHistoryStore::recordsTestsAndDrillAnswers() {
         QVERIFY2(!QFile::exists(store.path()), "asking must not create the file");
         store.recordTest(test(true, {{7, 2, 2}}, 1000)); // ended early after one answer
         QVERIFY(!store.hasCompletedTest());
-        store.recordTest(test(false, {{3, 1, 1}, {9, 2, 4}, {4, 3, 3}, {5, 4, 4}, {6, 0, 1}}, 2000));
+        store.recordTest(
+            test(false, {{3, 1, 1}, {9, 2, 4}, {4, 3, 3}, {5, 4, 4}, {6, 0, 1}}, 2000));
         store.recordDrillAnswer({9, 4, 4}, QDateTime::fromMSecsSinceEpoch(3000));
         QVERIFY(store.problem().isEmpty());
     }

@@ -36,9 +36,11 @@ public:
 
     TForm1& create() {
         form = std::make_unique<TForm1>(Content::builtIn(),
-                                        FormServices{&errors, [this] { return seed; },
+                                        FormServices{&errors,
+                                                     [this] { return seed; },
                                                      [this](const QUrl& url) { opened << url; },
-                                                     {}, history});
+                                                     {},
+                                                     history});
         return *form;
     }
     // Shown and active, as after start-up; creates the window first if need be.
