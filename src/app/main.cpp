@@ -5,6 +5,7 @@
 #include "base/windowplacement.h"
 #include "base/workingfolder.h"
 #include "selftest/testpage.h"
+#include "progress/historystore.h"
 #include "widgets/errorbox.h"
 #include "widgets/picklist.h"
 
@@ -39,7 +40,9 @@ int readCommandLine(const QStringList& arguments) {
                        "The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html\n"
                        "(~/.local/share/orvane/result.html), unless the program is started in a\n"
                        "folder that holds study/ or answers/ itself; it is then kept there.\n"
-                       "Any other argument is ignored."));
+                       "Any other argument is ignored.\n\n"
+                       "Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite\n"
+                       "(~/.local/share/orvane/history.sqlite); delete that file to start afresh."));
     // Qt's own --help-all would list options of the window toolkit that the man page covers.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
@@ -145,9 +148,9 @@ int main(int argc, char* argv[]) {
     // The chapter list's drop-down searches by prefix at the same pace as its closed field.
     QApplication::setKeyboardInputInterval(PickList::kSearchInterval);
 
-    const WorkingFolder::Choice place = WorkingFolder::choose(
-        QDir::currentPath(),
-        WorkingFolder::Environment::fromProcess(QCoreApplication::applicationDirPath()));
+    const WorkingFolder::Environment environment =
+        WorkingFolder::Environment::fromProcess(QCoreApplication::applicationDirPath());
+    const WorkingFolder::Choice place = WorkingFolder::choose(QDir::currentPath(), environment);
     if (!place.folder.isEmpty() && !QDir::setCurrent(place.folder))
         print(stderr, QStringLiteral("orvane: cannot work in %1\n").arg(place.folder));
     if (!place.problem.isEmpty())
@@ -160,6 +163,9 @@ int main(int argc, char* argv[]) {
     FormServices services{&errorBox, RandomDraw::clockSeed(),
                           [](const QUrl& url) { QDesktopServices::openUrl(url); },
                           place.guideFolder};
+    // Kept in the user's folder whatever the working folder is; opened after the first frame.
+    HistoryStore history(WorkingFolder::userFolder(environment));
+    services.history = &history;
     TForm1 Form1(Content::builtIn(), std::move(services));
     Form1.TabSheet4->setReportKept(place.reportKept);
     DocumentActions documentActions(&Form1, &errorBox);

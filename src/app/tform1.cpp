@@ -5,6 +5,8 @@
 #include "base/errortext.h"
 #include "pages/practicepage.h"
 #include "pages/studypage.h"
+#include "progress/historystore.h"
+#include "progress/progresspage.h"
 #include "selftest/testpage.h"
 #include "widgets/conceal.h"
 #include "widgets/errorbox.h"
@@ -20,6 +22,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -91,6 +94,43 @@ void TForm1::wire() {
     connect(TabSheet4->Button1, &FocusButton::focusEntered, this, run(&TForm1::Button2Click));
     connect(TabSheet4->Button2, &QPushButton::clicked, this, run(&TForm1::Button2Click));
     connect(TabSheet4->Button3, &QPushButton::clicked, this, run(&TForm1::Button3Click));
+    connect(TabSheet4, &TestPage::testEnded, this, &TForm1::recordTest);
+}
+
+void TForm1::recordTest(const FinishedTest& test) {
+    if (!m_services.history)
+        return;
+    m_services.history->recordTest(test);
+    if (!test.endedEarly || TabSheet5)
+        showProgress();
+}
+
+void TForm1::showProgress() {
+    if (TabSheet5) {
+        TabSheet5->refresh();
+        return;
+    }
+    TabSheet5 = new ProgressPage(this, *m_services.history, m_content.bank, m_content.chapters);
+    PageControl1->addPage(TabSheet5, QStringLiteral("My Progress"));
+    // As choosing the chapter in the Study Guide's list would: a new choice runs the handler
+    // through the list's change, the chapter already chosen runs it again.
+    connect(TabSheet5, &ProgressPage::chapterChosen, this, [this](int chapter) {
+        PageControl1->setCurrentIndex(0);
+        if (TabSheet2->ComboBox1->currentIndex() == chapter - 1)
+            dispatch(&TForm1::ComboBox1Change);
+        else
+            TabSheet2->ComboBox1->setCurrentIndex(chapter - 1);
+    });
+    connect(TabSheet5, &ProgressPage::answerPageChosen, this, [this](int practice) {
+        PageControl1->setCurrentIndex(1);
+        if (TabSheet1->ListBox1->currentRow() == practice - 1)
+            dispatch(&TForm1::ListBox1Click);
+        else
+            TabSheet1->ListBox1->setCurrentRow(practice - 1);
+        dispatch(&TForm1::BitBtn1Click);
+    });
+    connect(TabSheet5, &ProgressPage::testYourselfChosen, this,
+            [this] { PageControl1->setCurrentIndex(2); });
 }
 
 void TForm1::dispatch(Handler handler) {
@@ -117,6 +157,15 @@ bool TForm1::event(QEvent* event) {
     const bool result = QWidget::event(event);
     if (event->type() == QEvent::Show && !m_activated && !isActiveWindow())
         activateWindow(); // showing a window activates it, as on any desktop
+    // The history is looked at only once the window is on the screen: opening it loads the
+    // database driver, which a start-up must not wait for.
+    if (event->type() == QEvent::Paint && !m_historyLooked && m_services.history) {
+        m_historyLooked = true;
+        QTimer::singleShot(0, this, [this] {
+            if (!TabSheet5 && m_services.history->hasCompletedTest())
+                showProgress();
+        });
+    }
     if (event->type() == QEvent::WindowActivate && !m_activated) {
         m_activated = true;
         dispatch(&TForm1::ComboBox1Change);
@@ -128,6 +177,8 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     // With no control focused (after Start and after each Submit) the answer keys reach the
     // window; they belong to the test page.
     if (PageControl1->currentPage() == TabSheet4 && TabSheet4->answerKey(event))
+        return;
+    if (TabSheet5 && PageControl1->currentPage() == TabSheet5 && TabSheet5->answerKey(event))
         return;
     QWidget::keyPressEvent(event);
 }

@@ -8,6 +8,9 @@
 
 class AboutPage;
 class ErrorBox;
+class HistoryStore;
+class ProgressPage;
+struct FinishedTest;
 class PageControl;
 class PracticePage;
 class StudyPage;
@@ -21,6 +24,8 @@ struct FormServices {
     // The installed guide pages, which the views may read besides the working folder; empty
     // where the working folder holds the pages itself.
     QString guideFolder;
+    // The record of tests and drills (not owned); none: no history and no My Progress page.
+    HistoryStore* history = nullptr;
 };
 
 // The main window. It builds the four pages, holds the wiring of every control event to its
@@ -52,6 +57,8 @@ public:
     PracticePage* TabSheet1;
     TestPage* TabSheet4;
     AboutPage* TabSheet3;
+    // My Progress: made once a completed test exists, this run or an earlier one.
+    ProgressPage* TabSheet5 = nullptr;
 
 protected:
     bool event(QEvent* event) override;
@@ -59,8 +66,11 @@ protected:
 
 private:
     void wire();
+    void recordTest(const FinishedTest& test);
+    void showProgress();
 
     Content m_content;
     FormServices m_services;
     bool m_activated = false;
+    bool m_historyLooked = false;
 };

@@ -4,6 +4,8 @@
 #include "base/intvalue.h"
 #include "content/textlist.h"
 
+#include <QRegularExpression>
+
 QuestionBank::QuestionBank(QStringList lines) : m_lines(std::move(lines)) {}
 
 QuestionBank QuestionBank::builtIn() {
@@ -18,4 +20,9 @@ QString QuestionBank::LineAt(int index) const {
 
 int QuestionBank::CorrectOption(int record) const {
     return intValue(LineAt(7 * record + 6));
+}
+
+QString QuestionBank::spokenOption(const QString& line) {
+    static const QRegularExpression prefix(QStringLiteral("^\\[([A-D])\\]\\s*"));
+    return QString(line).replace(prefix, QStringLiteral("\\1: ")).trimmed();
 }

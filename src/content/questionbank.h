@@ -19,6 +19,9 @@ public:
     QString OptionText(int record, int option) const { return LineAt(7 * record + 1 + option); }
     int CorrectOption(int record) const;
 
+    // An option as a screen reader says it: "[A]     Ottawa. " becomes "A: Ottawa."
+    static QString spokenOption(const QString& line);
+
 private:
     QStringList m_lines;
 };

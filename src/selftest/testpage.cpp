@@ -23,7 +23,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QStringListModel>
 
 namespace {
@@ -43,12 +42,6 @@ QString excludedNotice() {
                           "  34,43,50,51,53,54,58,75,76,135,136,137,147,163,165,177,191,193\n"
                           " \n"
                           "       Exluded from multiple choice test, because of their nature.");
-}
-
-// An option as a screen reader says it: "[A]     Ottawa. " becomes "A: Ottawa."
-QString spokenOption(const QString& line) {
-    static const QRegularExpression prefix(QStringLiteral("^\\[([A-D])\\]\\s*"));
-    return QString(line).replace(prefix, QStringLiteral("\\1: ")).trimmed();
 }
 
 } // namespace
@@ -308,7 +301,7 @@ void TestPage::Button2Click() {
     Label20->setCaption(m_bank.LineAt(first));
     for (int k = 1; k <= 4; ++k) {
         radio(k)->setText(m_bank.LineAt(first + k));
-        radio(k)->setAccessibleName(spokenOption(radio(k)->text()));
+        radio(k)->setAccessibleName(QuestionBank::spokenOption(radio(k)->text()));
     }
     s.CorrectAnswers[s.QuestionNumber] = intValue(m_bank.LineAt(first + 5));
 
@@ -374,6 +367,8 @@ void TestPage::complete() {
     s.SuccessRate = testrules::successRate(s.CorrectCount, answered);
     Label25->setCaption(testrules::successRateText(s.SuccessRate) + QStringLiteral(" %"));
     concealOutOfSight();
+    // Before the report: a report that cannot be saved must not cost the history its test.
+    emit testEnded(asked(answered, false));
     const QString summary =
         QStringLiteral("%1 %2, %3, %4, %5")
             .arg(Label28->text(), spoken(Label32, Label33), spoken(Label31, Label29),
@@ -422,7 +417,24 @@ TestPage::Report TestPage::lastReport() const {
     return report;
 }
 
+// The choice for question k is recorded one advance later, in slot k + 1.
+FinishedTest TestPage::asked(int length, bool endedEarly) const {
+    FinishedTest test{QDateTime::currentDateTimeUtc(), length, endedEarly, {}};
+    for (int k = 1; k < m_state.QuestionNumber; ++k)
+        test.questions.append(
+            {m_state.AskedQuestions[k], m_state.GivenAnswers[k + 1], m_state.CorrectAnswers[k]});
+    return test;
+}
+
 void TestPage::Button3Click() {
+    // The length box is locked while a test runs, so it still holds this test's length; the
+    // end itself must go ahead whatever it holds.
+    int length = 0;
+    try {
+        length = intValue(ComboBox2->currentText());
+    } catch (const AppError&) {
+    }
+    const FinishedTest ended = asked(length, true);
     Label18->show();
     WebBrowser3->resize(0, WebBrowser3->height());
     for (Label* label : resultLabels())
@@ -436,4 +448,6 @@ void TestPage::Button3Click() {
     Button1->show();
     hideControl(Button3);
     concealOutOfSight();
+    if (!ended.questions.isEmpty())
+        emit testEnded(ended);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progress/finishedtest.h"
 #include "selftest/randomdraw.h"
 #include "selftest/teststate.h"
 
@@ -85,6 +86,10 @@ public:
     QPushButton* Button3;
     QListView* ListBox2;
 
+signals:
+    // What was asked and answered: at completion, and at an early end with at least one answer.
+    void testEnded(const FinishedTest& test);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -103,6 +108,7 @@ private:
     void writeReport();
     QList<Label*> resultLabels() const;
     static QString spoken(const Label* caption, const Label* value);
+    FinishedTest asked(int length, bool endedEarly) const;
 
     const QuestionBank& m_bank;
     bool m_reportKept = true;

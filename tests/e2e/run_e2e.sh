@@ -2,7 +2,8 @@
 # End to end: starts the built program under a virtual X server in a folder of test pages,
 # drives it with xdotool as a user would, and checks what the user sees and gets: the window's
 # title, position and size, chapter 1 on the Study Guide page, and a five-question test clicked
-# through to its result.html, checked line by line against the question bank.
+# through to its result.html, checked line by line against the question bank; then the My Progress
+# tab that the completed test brings, and one missed question drilled by keyboard.
 #   run_e2e.sh [--installed] [--stage BUILD_DIR] [--start-in DIR] PROGRAM SOURCE_DIR
 # Without options the program runs in a folder of test pages and writes its report there.
 # --installed: PROGRAM is an installed one (a path, or a name found on PATH, as a desktop
@@ -125,6 +126,9 @@ if [ "${3:-}" = --inside ]; then
     fail "chapter 1 is not shown in the Study Guide view ($marked pixels of $mark_colour; screenshot window-start.png)"
   [ "$(visible_windows)" -eq 1 ] || fail "another window (an error box?) is open at start-up"
   log "chapter 1 shown ($marked pixels of $mark_colour)"
+  # The right end of the tab row, where a fifth page's tab appears once a test is completed.
+  tab_row() { import -silent -window root -crop "200x22+$((origin_x + 300))+$((origin_y + 4))" +repage "$1"; }
+  tab_row tabs-before.png
 
   # The Test Yourself page: its maroon instruction band (Label18) tells it from the others.
   band=(58 25 639 14)
@@ -161,6 +165,35 @@ if [ "${3:-}" = --inside ]; then
   [ "$(visible_windows)" -eq 1 ] || fail "another window (an error box?) is open after the test"
   kill -0 "$pid" 2>/dev/null || fail "the program ended during the test"
   log "result.html written"
+
+  # My Progress: its tab is there now, and a question missed in the test is drilled by keyboard.
+  sleep 0.5
+  tab_row tabs-after.png
+  changed=$(compare -metric AE tabs-before.png tabs-after.png null: 2>&1 || true)
+  [ "${changed%% *}" -gt 100 ] || fail "no My Progress tab after the completed test ($changed pixels changed)"
+  log "My Progress tab shown"
+  history_query() { python3 -c 'import sqlite3, sys; print(sqlite3.connect(sys.argv[1]).execute(sys.argv[2]).fetchone()[0])' "$E2E_HISTORY" "$1"; }
+  [ "$(history_query "select count(*) from answer where kind = 'test'")" -eq 5 ] ||
+    fail "the history does not hold the test's five answers"
+  missed=$(history_query "select count(*) from answer where kind = 'test' and given <> key")
+  if [ "$missed" -eq 0 ]; then
+    log "every answer was right: nothing to drill"
+  else
+    xdotool key ctrl+Tab ctrl+Tab alt+d # to My Progress, then "Drill my mistakes"
+    sleep 0.5
+    feedback() { import -silent -window root -crop "446x30+$((origin_x + page_x + 146))+$((origin_y + page_y + 348))" +repage "$1"; }
+    feedback feedback-before.png
+    xdotool key b Return
+    sleep 0.5
+    feedback feedback-after.png
+    import -silent -window root -crop "${client_w}x$client_h+$origin_x+$origin_y" +repage window-drill.png
+    said=$(compare -metric AE feedback-before.png feedback-after.png null: 2>&1 || true)
+    [ "${said%% *}" -gt 50 ] || fail "no feedback after a drill answer (screenshot window-drill.png)"
+    [ "$(history_query "select count(*) from answer where kind = 'drill'")" -eq 1 ] ||
+      fail "the drill answer is not in the history (screenshot window-drill.png)"
+    [ "$(history_query "select count(*) from test")" -eq 1 ] || fail "the drill was recorded as a test"
+    log "one of $missed missed question(s) drilled by keyboard, with feedback"
+  fi
   exit 0
 fi
 
@@ -193,6 +226,7 @@ if [ -z "$installed" ]; then
 EOF
   echo '<p>E2E answer one</p>' >"$work/answers/1.html"
   export E2E_START=$work E2E_REPORT=$work/result.html E2E_CHAPTER_MARK='#FF00FF 1000'
+  export XDG_DATA_HOME=$work/data E2E_HISTORY=$work/data/orvane/history.sqlite
 else
   # Another user must reach everything the program reads: the stage and the program's folder.
   chmod 755 "$work"
@@ -216,6 +250,7 @@ else
   # The guide's chapter headings, in the colour its style sheet gives them: the page and its
   # style sheet were both reached.
   export E2E_START=${start_in:-$home} E2E_REPORT=$home/.local/share/orvane/result.html
+  export E2E_HISTORY=$home/.local/share/orvane/history.sqlite
   export E2E_CHAPTER_MARK='#800000 100'
 fi
 [ -x "$program" ] || { log "FAIL: $program is not a built program"; exit 1; }

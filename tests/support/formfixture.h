@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/tform1.h"
+#include "progress/historystore.h"
 #include "widgets/errorbox.h"
 
 #include <QDir>
@@ -35,8 +36,11 @@ public:
 
     TForm1& create() {
         form = std::make_unique<TForm1>(Content::builtIn(),
-                                        FormServices{&errors, [this] { return seed; },
-                                                     [this](const QUrl& url) { opened << url; }});
+                                        FormServices{&errors,
+                                                     [this] { return seed; },
+                                                     [this](const QUrl& url) { opened << url; },
+                                                     {},
+                                                     history});
         return *form;
     }
     // Shown and active, as after start-up; creates the window first if need be.
@@ -66,6 +70,7 @@ public:
     QString path(const QString& relative) const { return m_dir.filePath(relative); }
 
     std::uint32_t seed = 20030101;
+    HistoryStore* history = nullptr; // none: no history, as in most tests
     RecordingErrorBox errors;
     QList<QUrl> opened;
     std::unique_ptr<TForm1> form;

@@ -1,0 +1,60 @@
+#include "progress/chapterreview.h"
+
+#include "content/questionbank.h"
+
+#include <QFile>
+#include <QMap>
+
+#include <algorithm>
+
+ChapterReview ChapterReview::parse(const QString& table) {
+    ChapterReview review;
+    for (const QString& line : table.split(u'\n')) {
+        if (line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.simplified().split(u' ', Qt::SkipEmptyParts);
+        bool ok = false;
+        const int practice = fields.value(0).toInt(&ok);
+        if (!ok)
+            continue;
+        QList<int> chapters;
+        for (qsizetype i = 1; i < fields.size(); ++i) {
+            if (const int chapter = fields[i].toInt(&ok); ok)
+                chapters.append(chapter);
+        }
+        review.m_chapters.insert(practice, chapters);
+    }
+    return review;
+}
+
+ChapterReview ChapterReview::builtIn() {
+    QFile file(QStringLiteral(":/progress/practice_chapters.tsv"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parse(QString::fromUtf8(file.readAll()));
+}
+
+int ChapterReview::practiceNumber(const QString& questionLine) {
+    qsizetype digits = 0;
+    while (digits < questionLine.size() && questionLine[digits].isDigit())
+        ++digits;
+    return questionLine.left(digits).toInt();
+}
+
+QList<ChapterReview::Chapter> ChapterReview::mostMissed(const QList<Attempt>& attempts,
+                                                        const QuestionBank& bank, int limit) const {
+    QMap<int, int> misses;
+    for (const Attempt& attempt : attempts) {
+        if (attempt.question.right())
+            continue;
+        const int practice = practiceNumber(bank.QuestionText(attempt.question.record));
+        for (int chapter : chaptersOf(practice))
+            misses[chapter] += 1;
+    }
+    QList<Chapter> chapters;
+    for (auto it = misses.cbegin(); it != misses.cend(); ++it)
+        chapters.append({it.key(), it.value()});
+    std::stable_sort(chapters.begin(), chapters.end(),
+                     [](const Chapter& a, const Chapter& b) { return a.misses > b.misses; });
+    return chapters.mid(0, limit);
+}

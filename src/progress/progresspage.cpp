@@ -1,0 +1,356 @@
+#include "progress/progresspage.h"
+
+#include "content/questionbank.h"
+#include "progress/drill.h"
+#include "progress/historystore.h"
+#include "progress/trendchart.h"
+#include "widgets/announcer.h"
+#include "widgets/focus.h"
+#include "widgets/label.h"
+
+#include <QButtonGroup>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+using controls::kGreen;
+using controls::kMaroon;
+using controls::kNavy;
+
+QPushButton* button(QWidget* parent, const char* name, QRect geometry, const QString& text) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setAutoDefault(true); // Enter presses the focused button
+    return b;
+}
+
+// A button that looks like a link in a page: blue and underlined, framed only while focused.
+QPushButton* link(QWidget* parent, const char* name, QRect geometry) {
+    QPushButton* b = button(parent, name, geometry, QString());
+    b->setFlat(true);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setStyleSheet(QStringLiteral(
+        "QPushButton { color: #0000FF; text-decoration: underline; text-align: left;"
+        " border: 1px solid transparent; padding: 0px 2px; background: transparent; }"
+        "QPushButton:focus { border: 1px dotted palette(window-text); }"));
+    return b;
+}
+
+// "[C]     In the Arctic. " -> "In the Arctic."
+QString optionText(const QString& line) {
+    return line.mid(3).trimmed();
+}
+
+} // namespace
+
+ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const QuestionBank& bank,
+                           const QStringList& chapterTitles)
+    : QWidget(parent), m_history(history), m_bank(bank), m_chapterTitles(chapterTitles) {
+    setObjectName(QStringLiteral("TabSheet5"));
+    const QFont plain = controls::windowFont();
+    const QFont title = controls::verdanaTitle();
+    const QColor text = palette().color(QPalette::WindowText);
+
+    Heading = controls::headingBand(this, "Heading", {2, 4, 727, 17},
+                                    QStringLiteral("Orvane: My Progress"));
+    new Label(this, "TrendCaption", {8, 27, 200, 12}, QStringLiteral("Your recent tests:"), title,
+              kNavy);
+    Chart = new TrendChart(this, {8, 42, 452, 112});
+    Chart->setFont(plain);
+    AverageLabel = new Label(this, "AverageLabel", {8, 157, 452, 13}, QString(), plain, text,
+                             Label::Sizing::Fixed);
+    ProblemLabel = new Label(this, "ProblemLabel", {8, 171, 721, 26}, QString(), plain, kMaroon,
+                             Label::Sizing::Fixed);
+    ProblemLabel->setWordWrap(true);
+
+    new Label(this, "ReviewCaption", {472, 27, 200, 12}, QStringLiteral("Chapters to review:"),
+              title, kNavy);
+    for (int i = 0; i < kChapterLinks; ++i) {
+        QPushButton* chapter = link(this, "", {468, 42 + 22 * i, 264, 20});
+        chapter->setObjectName(QStringLiteral("ChapterLink%1").arg(i + 1));
+        ChapterLinks.append(chapter);
+    }
+    NoChaptersLabel =
+        new Label(this, "NoChaptersLabel", {472, 44, 260, 40},
+                  QStringLiteral("No missed questions yet."), plain, text, Label::Sizing::Fixed);
+    NoChaptersLabel->setWordWrap(true);
+
+    controls::bevel(this, "DrillBevel", {8, 199, 721, 188});
+    DrillButton =
+        button(this, "DrillButton", {16, 206, 120, 23}, QStringLiteral("&Drill my mistakes"));
+    DrillCount = new Label(this, "DrillCount", {146, 211, 570, 13}, QString(), title, kNavy,
+                           Label::Sizing::Fixed);
+    DrillQuestion = new Label(this, "DrillQuestion", {16, 236, 705, 30}, QString(),
+                              controls::font(QStringLiteral("Trebuchet MS"), 11, true), kGreen,
+                              Label::Sizing::Fixed);
+    DrillQuestion->setWordWrap(true);
+    m_options = new QButtonGroup(this);
+    for (int k = 0; k < 4; ++k) {
+        auto* option = new QRadioButton(this);
+        option->setObjectName(QStringLiteral("DrillOption%1").arg(k + 1));
+        option->setGeometry(22, 270 + 18 * k, 699, 17);
+        m_options->addButton(option, k + 1);
+        DrillOptions.append(option);
+    }
+    DrillSubmit = button(this, "DrillSubmit", {16, 352, 120, 23}, QStringLiteral("Submit"));
+    DrillFeedback = new Label(this, "DrillFeedback", {146, 348, 446, 30}, QString(),
+                              controls::font(QStringLiteral("Verdana"), 11, true), kGreen,
+                              Label::Sizing::Fixed);
+    DrillFeedback->setWordWrap(true);
+    AnswerLink = link(this, "AnswerLink", {600, 352, 120, 20});
+    TestLink = link(this, "TestLink", {16, 272, 360, 20});
+    TestLink->setText(QStringLiteral("Take a new test on the Test Yourself page"));
+    TestLink->resize(TestLink->sizeHint().width(), TestLink->height());
+
+    for (int i = 0; i < kChapterLinks; ++i)
+        connect(ChapterLinks[i], &QPushButton::clicked, this,
+                [this, i] { emit chapterChosen(ChapterLinks[i]->property("chapter").toInt()); });
+    connect(DrillButton, &QPushButton::clicked, this, &ProgressPage::startDrill);
+    connect(DrillSubmit, &QPushButton::clicked, this, &ProgressPage::submit);
+    connect(AnswerLink, &QPushButton::clicked, this, [this] {
+        emit answerPageChosen(ChapterReview::practiceNumber(m_bank.QuestionText(m_record)));
+    });
+    connect(TestLink, &QPushButton::clicked, this, &ProgressPage::testYourselfChosen);
+    connect(m_options, &QButtonGroup::idClicked, this,
+            [this](int k) {
+                announce(QStringLiteral("You chose ") +
+                         QuestionBank::spokenOption(DrillOptions[k - 1]->text()));
+            });
+
+    DrillButton->setAccessibleDescription(
+        QStringLiteral("Practise the questions you missed, one at a time"));
+    DrillSubmit->setAccessibleDescription(
+        QStringLiteral("Keys: A to D or 1 to 4 choose an option, Enter submits and then goes on."));
+    DrillQuestion->setAccessibleName(QStringLiteral("Drill question"));
+
+    setTabOrder(Chart, ChapterLinks[0]);
+    for (int i = 1; i < kChapterLinks; ++i)
+        setTabOrder(ChapterLinks[i - 1], ChapterLinks[i]);
+    setTabOrder(ChapterLinks.last(), DrillButton);
+    setTabOrder(DrillButton, DrillOptions[0]);
+    for (int k = 1; k < 4; ++k)
+        setTabOrder(DrillOptions[k - 1], DrillOptions[k]);
+    setTabOrder(DrillOptions[3], TestLink);
+    setTabOrder(TestLink, DrillSubmit);
+    setTabOrder(DrillSubmit, AnswerLink);
+    showWaiting();
+}
+
+void ProgressPage::showEvent(QShowEvent* event) {
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void ProgressPage::refresh() {
+    const QList<HistoryStore::Test> tests = m_history.tests();
+    Chart->setTests(tests);
+    const double average = TrendChart::average(tests);
+    const auto completed = qMin<qsizetype>(
+        TrendChart::kAverageOf,
+        std::count_if(tests.begin(), tests.end(), [](const auto& t) { return !t.endedEarly; }));
+    if (average < 0)
+        AverageLabel->setCaption(QStringLiteral("No test completed yet."));
+    else if (completed == 1)
+        AverageLabel->setCaption(
+            QStringLiteral("Your completed test: %1").arg(TrendChart::percent(average)));
+    else
+        AverageLabel->setCaption(QStringLiteral("Average of your last %1 completed tests: %2")
+                                     .arg(completed)
+                                     .arg(TrendChart::percent(average)));
+    ProblemLabel->setCaption(m_history.problem());
+    ProblemLabel->setVisible(!m_history.problem().isEmpty());
+
+    const QList<Attempt> attempts = m_history.attempts();
+    const QList<ChapterReview::Chapter> chapters =
+        m_review.mostMissed(attempts, m_bank, kChapterLinks);
+    for (int i = 0; i < kChapterLinks; ++i) {
+        QPushButton* chapterLink = ChapterLinks[i];
+        if (i >= chapters.size()) {
+            hideControl(chapterLink);
+            continue;
+        }
+        const ChapterReview::Chapter& c = chapters[i];
+        const QString full = QStringLiteral("%1. %2 (%3 missed)")
+                                 .arg(c.chapter)
+                                 .arg(m_chapterTitles.value(c.chapter - 1).trimmed())
+                                 .arg(c.misses);
+        chapterLink->setProperty("chapter", c.chapter);
+        chapterLink->setText(
+            chapterLink->fontMetrics().elidedText(full, Qt::ElideMiddle, chapterLink->width() - 8));
+        chapterLink->setAccessibleName(QStringLiteral("Chapter ") + full);
+        chapterLink->setAccessibleDescription(
+            QStringLiteral("Opens the chapter in the Study Guide"));
+        chapterLink->show();
+    }
+    NoChaptersLabel->setVisible(chapters.isEmpty());
+    if (m_drill == Drill::Idle)
+        showWaiting();
+}
+
+void ProgressPage::setOptionsShown(bool shown) {
+    for (QRadioButton* option : DrillOptions) {
+        if (shown)
+            option->show();
+        else
+            hideControl(option);
+    }
+}
+
+// Before a drill, and after one ends: how many questions wait, or that none does.
+void ProgressPage::showWaiting() {
+    m_drill = Drill::Idle;
+    const QList<Attempt> attempts = m_history.attempts();
+    const int waiting = int(drill::queue(attempts).size());
+    setOptionsShown(false);
+    hideControl(DrillSubmit);
+    hideControl(AnswerLink);
+    DrillFeedback->setCaption(QString());
+    DrillButton->setEnabled(waiting > 0);
+    if (waiting == 0) {
+        DrillCount->setCaption(QStringLiteral("Nothing left to drill."));
+        const bool missedAny = std::any_of(attempts.begin(), attempts.end(),
+                                           [](const Attempt& a) { return !a.question.right(); });
+        DrillQuestion->setCaption(
+            missedAny ? QStringLiteral("Every question you missed has been answered right twice "
+                                       "in a row since.")
+                      : QStringLiteral("You have not missed a question yet."));
+        TestLink->show();
+    } else {
+        hideControl(TestLink);
+        DrillCount->setCaption(waiting == 1
+                                   ? QStringLiteral("1 missed question to drill.")
+                                   : QStringLiteral("%1 missed questions to drill.").arg(waiting));
+        DrillQuestion->setCaption(QStringLiteral(
+            "Press \"Drill my mistakes\" to answer them again, one at a time. A question leaves "
+            "the drill once you answer it right twice in a row."));
+    }
+}
+
+void ProgressPage::startDrill() {
+    m_askedInRound.clear();
+    askNext();
+}
+
+// The first question of the drill's order not asked in this round; when every one has been,
+// a new round begins.
+void ProgressPage::askNext() {
+    const QList<int> queue = drill::queue(m_history.attempts());
+    if (queue.isEmpty()) {
+        showWaiting();
+        announce(DrillCount->text() + u' ' + DrillQuestion->text() + u' ' + TestLink->text());
+        if (TestLink->isVisible())
+            TestLink->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    int index = 0;
+    while (index < queue.size() && m_askedInRound.contains(queue[index]))
+        ++index;
+    if (index == queue.size()) {
+        m_askedInRound.clear();
+        index = 0;
+    }
+    m_record = queue[index];
+    m_askedInRound.insert(m_record);
+    m_drill = Drill::Asking;
+
+    hideControl(TestLink);
+    hideControl(AnswerLink);
+    DrillButton->setEnabled(true);
+    DrillCount->setCaption(queue.size() == 1
+                               ? QStringLiteral("1 missed question left.")
+                               : QStringLiteral("%1 missed questions left.").arg(queue.size()));
+    DrillQuestion->setCaption(m_bank.QuestionText(m_record));
+    m_options->setExclusive(false);
+    QStringList spoken;
+    for (int k = 1; k <= 4; ++k) {
+        QRadioButton* option = DrillOptions[k - 1];
+        option->setChecked(false);
+        option->setEnabled(true);
+        option->setText(m_bank.OptionText(m_record, k));
+        spoken << QuestionBank::spokenOption(option->text());
+    }
+    m_options->setExclusive(true);
+    setOptionsShown(true);
+    DrillSubmit->setText(QStringLiteral("Submit"));
+    DrillSubmit->show();
+    DrillSubmit->setFocus(Qt::OtherFocusReason);
+    DrillFeedback->setCaption(QString());
+    // Worded as the test's questions are, so that the two sound alike.
+    announce(QStringLiteral("Question %1 of %2: %3 %4")
+                 .arg(m_askedInRound.size())
+                 .arg(queue.size())
+                 .arg(DrillQuestion->text().trimmed(), spoken.join(u' ')));
+}
+
+void ProgressPage::submit() {
+    if (m_drill == Drill::Answered) {
+        askNext();
+        return;
+    }
+    if (m_drill != Drill::Asking)
+        return;
+    const int given = m_options->checkedId();
+    if (given < 0) {
+        DrillFeedback->setCaption(QStringLiteral("Choose one of the options first."));
+        announce(DrillFeedback->text());
+        return;
+    }
+    const int key = m_bank.CorrectOption(m_record);
+    m_history.recordDrillAnswer({m_record, given, key}, QDateTime::currentDateTimeUtc());
+    m_drill = Drill::Answered;
+    const bool right = given == key;
+    QPalette colour = DrillFeedback->palette();
+    colour.setColor(QPalette::WindowText, right ? kGreen : controls::kRed);
+    DrillFeedback->setPalette(colour);
+    DrillFeedback->setCaption(right ? QStringLiteral("Correct")
+                                    : QStringLiteral("The answer is %1: %2")
+                                          .arg(QChar(u'A' + key - 1))
+                                          .arg(optionText(m_bank.OptionText(m_record, key))));
+    DrillSubmit->setFocus(Qt::OtherFocusReason);
+    for (QRadioButton* option : DrillOptions)
+        option->setEnabled(false);
+    const int practice = ChapterReview::practiceNumber(m_bank.QuestionText(m_record));
+    AnswerLink->setText(QStringLiteral("Answer page %1").arg(practice));
+    AnswerLink->resize(AnswerLink->sizeHint().width(), AnswerLink->height());
+    AnswerLink->setAccessibleName(
+        QStringLiteral("Answer page of practice question %1").arg(practice));
+    AnswerLink->show();
+    DrillSubmit->setText(QStringLiteral("Next question"));
+    // The choice was spoken as it was made; the verdict is what is new.
+    announce(DrillFeedback->text());
+    refresh(); // the chapters missed, and any fault the answer met
+}
+
+bool ProgressPage::answerKey(QKeyEvent* event) {
+    if (m_drill == Drill::Idle || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        submit();
+        return true;
+    }
+    int option = 0;
+    if (key >= Qt::Key_A && key <= Qt::Key_D)
+        option = key - Qt::Key_A + 1;
+    else if (key >= Qt::Key_1 && key <= Qt::Key_4)
+        option = key - Qt::Key_1 + 1;
+    if (option == 0 || m_drill != Drill::Asking)
+        return option != 0;
+    DrillOptions[option - 1]->click();
+    return true;
+}
+
+void ProgressPage::keyPressEvent(QKeyEvent* event) {
+    if (!answerKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+void ProgressPage::announce(const QString& text) {
+    Announcer::of(this)->announce(text);
+}

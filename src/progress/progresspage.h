@@ -1,0 +1,77 @@
+#pragma once
+
+#include "progress/chapterreview.h"
+
+#include <QSet>
+#include <QWidget>
+
+class HistoryStore;
+class Label;
+class QButtonGroup;
+class QKeyEvent;
+class QPushButton;
+class QRadioButton;
+class QuestionBank;
+class TrendChart;
+
+// The My Progress page: the trend of the recent tests, the chapters to review, and a drill of
+// the questions missed. It reads and writes the history only; where the pages it points to
+// lie is the window's business, told through its signals.
+class ProgressPage : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kChapterLinks = 5;
+
+    ProgressPage(QWidget* parent, HistoryStore& history, const QuestionBank& bank,
+                 const QStringList& chapterTitles);
+
+    // Reads the history afresh; a drill under way goes on where it is.
+    void refresh();
+    // While a drill question is shown: A to D or 1 to 4 choose, Enter submits, and then Enter
+    // goes on to the next question. Returns whether the key was one of them.
+    bool answerKey(QKeyEvent* event);
+
+    Label* Heading;
+    TrendChart* Chart;
+    Label* AverageLabel;
+    Label* ProblemLabel;
+    QList<QPushButton*> ChapterLinks;
+    Label* NoChaptersLabel;
+    QPushButton* DrillButton;
+    Label* DrillCount;
+    Label* DrillQuestion;
+    QList<QRadioButton*> DrillOptions;
+    QPushButton* DrillSubmit;
+    Label* DrillFeedback;
+    QPushButton* AnswerLink;
+    QPushButton* TestLink;
+
+signals:
+    void chapterChosen(int chapter);
+    void answerPageChosen(int practice);
+    void testYourselfChosen();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    enum class Drill { Idle, Asking, Answered };
+
+    void startDrill();
+    void askNext();
+    void submit();
+    void showWaiting();
+    void setOptionsShown(bool shown);
+    // Everything the drill says to a screen reader goes through here.
+    void announce(const QString& text);
+
+    HistoryStore& m_history;
+    const QuestionBank& m_bank;
+    QStringList m_chapterTitles;
+    ChapterReview m_review = ChapterReview::builtIn();
+    QButtonGroup* m_options;
+    Drill m_drill = Drill::Idle;
+    int m_record = 0;         // the question on screen
+    QSet<int> m_askedInRound; // each missed question once before any comes again
+};
