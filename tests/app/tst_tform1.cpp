@@ -81,6 +81,7 @@ void TestTForm1::windowProperties() {
 
 void TestTForm1::creationPreparesThePracticePageBeforeTheFirstShow() {
     TForm1& form = m_f->create();
+    form.finishStartup();
     QVERIFY(!form.isVisible());
     PracticePage* practice = form.TabSheet1;
     QCOMPARE(practice->Label3->text(), practice->ListBox1->item(0)->text());
