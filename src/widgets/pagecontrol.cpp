@@ -61,7 +61,7 @@ int PageControl::addTab(const QString& caption) {
 
 void PageControl::setPage(int index, QWidget* page) {
     m_pages->insertWidget(index, page);
-    // Sized now, not at the next layout pass: a page given while the window is shown is
+    // Placed now, not at the next layout pass: a page given while the window is shown is
     // complete before any input reaches it.
     page->setGeometry(m_pages->rect());
 }
