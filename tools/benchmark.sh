@@ -156,6 +156,7 @@ keystroke() { # caption key limit
   printf '  < %s ms %s\n' "$3" "$(verdict "$v" "$3" '<')"
 }
 keystroke "change of chapter, worst of 21" chapter_worst_ms 16
+keystroke "chapter, longest layout step after" chapter_later_step_worst_ms 16
 keystroke "change of practice item, worst" practice_worst_ms 16
 keystroke "one advance, worst of a test" advance_worst_ms 16
 keystroke "completion, first screen" completion_ms 16
