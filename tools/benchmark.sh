@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Start-up and memory as ratios to a bare Qt window, and the test engine's times, from a
+# Start-up and memory as ratios to a window with one label, and the keystrokes' times, from a
 # release build. Shared machines make absolute start-up times vary from run to run by more than
-# the differences that matter, so the program is run alternately with a bare window of the same
-# size under one virtual X server, and what counts is the ratio of the two.
+# the differences that matter, so the program is run alternately with its yardsticks under one
+# virtual X server, and what counts is the ratio of runs made side by side. The yardstick is a
+# window showing one label (any window with text pays for the font database); the ratio to a
+# bare window is shown for reference.
 #   tools/benchmark.sh [build-dir]     (default build/bench-release, configured and built if need be)
 # Environment: RUNS (measured runs of each program, default 9, at least 7), SETTLE_MS (time
 # left to each program after its window is mapped, before its peak memory is read; default
-# 500), JOBS (build jobs, default 1).
+# 500), JOBS (build jobs, default 1), BASELINE (a build folder of an earlier tree, built with
+# its own benchmark targets: its program and its keystroke times are measured in the same run
+# and shown beside these).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_dir=$PWD
@@ -16,12 +20,14 @@ settle=${SETTLE_MS:-500}
 jobs=${JOBS:-1}
 title='Orvane 1.3 (jan-feb.2003)'
 bare_title='Bare window'
+label_title='Label window'
+baseline=${BASELINE:+$(realpath -m "$BASELINE")}
 [ "$runs" -ge 7 ] || { echo "benchmark: RUNS must be at least 7" >&2; exit 2; }
 
 # --- What it needs -------------------------------------------------------------------------
 bash tools/deps.sh run
 missing=()
-for p in xvfb xauth libx11-dev; do
+for p in xvfb xauth libx11-dev libxdamage-dev; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ "${#missing[@]}" -gt 0 ]; then
@@ -46,6 +52,7 @@ cmake --build "$build/bench-tools" -j "$jobs"
 
 program=$build/src/orvane
 bare=$build/bench-tools/barewindow
+label=$build/bench-tools/labelwindow
 launch=$build/bench-tools/maplaunch
 results=$(mktemp -d)
 trap 'rm -rf "$results"' EXIT
@@ -54,72 +61,102 @@ trap 'rm -rf "$results"' EXIT
 # Inside the server: a warm-up run of each (fills the disk and font caches), then the measured
 # runs in pairs, the order swapped from pair to pair so that neither program always follows the
 # other. One line per run: "<name> <map_ms> <maxrss_kib>".
-export BENCH_PROGRAM=$program BENCH_BARE=$bare BENCH_LAUNCH=$launch BENCH_TITLE=$title \
-  BENCH_BARE_TITLE=$bare_title BENCH_RUNS=$runs BENCH_SETTLE=$settle BENCH_OUT=$results/runs
+# The programs, as "name|title|executable"; each round runs them all, in an order turned by one
+# place from round to round so that none always follows the same one.
+programs=("bare|$bare_title|$bare" "label|$label_title|$label" "orvane|$title|$program")
+[ -z "$baseline" ] || programs+=("before|$title|$baseline/src/orvane")
+export BENCH_LAUNCH=$launch BENCH_RUNS=$runs BENCH_SETTLE=$settle BENCH_OUT=$results/runs
+export BENCH_PROGRAMS=$(printf '%s\n' "${programs[@]}")
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
   set -euo pipefail
   cd guide # the program finds its pages from the working folder
   export XDG_RUNTIME_DIR=$(mktemp -d)
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+  mapfile -t programs <<<"$BENCH_PROGRAMS"
   # Now and then the launcher cannot connect to a server shared with other work on the
   # machine; such a run is tried again rather than ending the whole benchmark.
-  one() { # name title executable
-    local line attempt
+  one() { # name|title|executable
+    local line attempt name title executable
+    IFS="|" read -r name title executable <<<"$1"
     for attempt in 1 2 3; do
-      if line=$("$BENCH_LAUNCH" -t "$2" -s "$BENCH_SETTLE" "$3" 2>/dev/null); then
-        set -- "$1" $line
-        echo "$1 ${2#map_ms=} ${3#maxrss_kib=}"
+      if line=$("$BENCH_LAUNCH" -t "$title" -s "$BENCH_SETTLE" "$executable" 2>/dev/null); then
+        set -- $line
+        echo "$name ${1#map_ms=} ${2#frame_ms=} ${3#maxrss_kib=}"
         return 0
       fi
     done
-    echo "benchmark: $1 did not show its window" >&2
+    echo "benchmark: $name did not show its window" >&2
     exit 1
   }
-  one bare "$BENCH_BARE_TITLE" "$BENCH_BARE" >/dev/null
-  one orvane "$BENCH_TITLE" "$BENCH_PROGRAM" >/dev/null
-  for ((i = 1; i <= BENCH_RUNS; i++)); do
-    if ((i % 2)); then
-      one bare "$BENCH_BARE_TITLE" "$BENCH_BARE"; one orvane "$BENCH_TITLE" "$BENCH_PROGRAM"
-    else
-      one orvane "$BENCH_TITLE" "$BENCH_PROGRAM"; one bare "$BENCH_BARE_TITLE" "$BENCH_BARE"
-    fi
+  n=${#programs[@]}
+  for p in "${programs[@]}"; do one "$p" >/dev/null; done # warm-up
+  for ((i = 0; i < BENCH_RUNS; i++)); do
+    for ((k = 0; k < n; k++)); do one "${programs[(i + k) % n]}"; done
   done >"$BENCH_OUT"
   rm -rf "$XDG_RUNTIME_DIR"
 '
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 column_of() { awk -v n="$1" -v c="$2" '$1 == n { print $c }' "$results/runs"; }
-# Run i of the program over run i of the bare window: the two ran next to each other.
-pair_ratios() { paste <(column_of orvane "$1") <(column_of bare "$1") | awk '{ printf "%.4f\n", $1 / $2 }'; }
+# Run i of one program over run i of another: the two ran in the same round.
+pair_ratios() { paste <(column_of "$1" "$3") <(column_of "$2" "$3") | awk '{ printf "%.4f\n", $1 / $2 }'; }
 
-bare_map=$(column_of bare 2 | median)
-orvane_map=$(column_of orvane 2 | median)
-map_ratio=$(pair_ratios 2 | median)
-bare_rss=$(column_of bare 3 | median)
-orvane_rss=$(column_of orvane 3 | median)
-rss_ratio=$(pair_ratios 3 | median)
-
-# --- The test engine ------------------------------------------------------------------------
-mkdir -m 700 "$results/runtime"
-XDG_RUNTIME_DIR=$results/runtime QT_QPA_PLATFORM=offscreen "$build/tests/bench_testpage" >"$results/engine"
-value() { sed -n "s/^$1=\([0-9.]*\).*/\1/p" "$results/engine"; }
-advance=$(value advance_worst_ms)
-completion=$(value completion_ms)
+# --- Keystrokes ----------------------------------------------------------------------------
+keystrokes() { # bench_testpage output-file
+  mkdir -p -m 700 "$results/runtime"
+  XDG_RUNTIME_DIR=$results/runtime QT_QPA_PLATFORM=offscreen "$1" 8 "$source_dir/guide" >"$2"
+}
+keystrokes "$build/tests/bench_testpage" "$results/engine"
+[ -z "$baseline" ] || keystrokes "$baseline/tests/bench_testpage" "$results/engine-before"
+value() { sed -n "s/^$1=\([0-9.]*\).*/\1/p" "${2:-$results/engine}"; }
 
 # --- Report ---------------------------------------------------------------------------------
 verdict() { awk -v v="$1" -v limit="$2" -v op="$3" 'BEGIN { ok = (op == "<=") ? v <= limit : v < limit; print ok ? "meets" : "MISSES" }'; }
 echo
 echo "== Start-up and memory: medians of $runs runs each under Xvfb, ${settle} ms settle"
-printf '%-34s %10s %10s %8s  %s\n' "" "bare" "orvane" "ratio" "target"
-printf '%-34s %10.1f %10.1f %8.2f  <= 1.2 %s\n' "start-up to mapped window (ms)" \
-  "$bare_map" "$orvane_map" "$map_ratio" "$(verdict "$map_ratio" 1.2 '<=')"
-printf '%-34s %10.0f %10.0f %8.2f  <= 1.3 %s\n' "peak memory (KiB)" \
-  "$bare_rss" "$orvane_rss" "$rss_ratio" "$(verdict "$rss_ratio" 1.3 '<=')"
-echo "(ratio: median over the runs of each program run over the bare window run beside it)"
+row() { # caption column format names...
+  local caption=$1 column=$2 format=$3 name
+  shift 3
+  printf '%-34s' "$caption"
+  for name in "$@"; do printf " $format" "$(column_of "$name" "$column" | median)"; done
+  echo
+}
+names=(bare label orvane)
+[ -z "$baseline" ] || names+=(before)
+printf '%-34s' ""; printf ' %10s' "${names[@]}"; echo
+row "start-up to mapped window (ms)" 2 '%10.1f' "${names[@]}"
+row "start-up to first frame (ms)" 3 '%10.1f' "${names[@]}"
+row "peak memory (KiB)" 4 '%10.0f' "${names[@]}"
 echo
-echo "== Test engine, 178-question tests answered all wrong, handler and repaint"
+printf '%-34s %8s %8s  %s\n' "ratio (median of side-by-side runs)" "label" "bare" "target (to label)"
+for who in orvane ${baseline:+before}; do
+  map_label=$(pair_ratios "$who" label 2 | median)
+  frame_label=$(pair_ratios "$who" label 3 | median)
+  rss_label=$(pair_ratios "$who" label 4 | median)
+  printf '%-34s %8.2f %8.2f  <= 1.3 %s\n' "$who start-up to map" "$map_label" \
+    "$(pair_ratios "$who" bare 2 | median)" "$(verdict "$map_label" 1.3 '<=')"
+  printf '%-34s %8.2f %8.2f  <= 1.3 %s\n' "$who start-up to first frame" "$frame_label" \
+    "$(pair_ratios "$who" bare 3 | median)" "$(verdict "$frame_label" 1.3 '<=')"
+  printf '%-34s %8.2f %8.2f  <= 1.2 %s\n' "$who peak memory" "$rss_label" \
+    "$(pair_ratios "$who" bare 4 | median)" "$(verdict "$rss_label" 1.2 '<=')"
+done
+printf '%-34s %8s %8.2f\n' "label window, start-up to map" "" "$(pair_ratios label bare 2 | median)"
+
+echo
+echo "== Keystrokes, handler and repaint (medians over the rounds; 178-question tests all wrong)"
 sed 's/^/  /' "$results/engine"
-printf '%-34s %10.3f ms  < 1 ms  %s\n' "one advance, worst of a test" "$advance" "$(verdict "$advance" 1 '<')"
-printf '%-34s %10.3f ms  < 16 ms %s\n' "completion, first screen" "$completion" "$(verdict "$completion" 16 '<')"
-whole=$(awk -v a="$completion" -v b="$(value rest_of_report_layout_ms)" 'BEGIN { print a + b }')
-printf '%-34s %10.3f ms  < 16 ms %s\n' "completion, whole report laid out" "$whole" "$(verdict "$whole" 16 '<')"
+keystroke() { # caption key limit
+  local v b
+  v=$(value "$2")
+  printf '%-34s %10.3f ms' "$1" "$v"
+  if [ -n "$baseline" ]; then
+    b=$(value "$2" "$results/engine-before")
+    if [ -n "$b" ]; then printf ' (before %.3f)' "$b"; else printf ' %17s' ""; fi
+  fi
+  printf '  < %s ms %s\n' "$3" "$(verdict "$v" "$3" '<')"
+}
+keystroke "change of chapter, worst of 21" chapter_worst_ms 16
+keystroke "chapter, longest layout step after" chapter_later_step_worst_ms 16
+keystroke "change of practice item, worst" practice_worst_ms 16
+keystroke "one advance, worst of a test" advance_worst_ms 16
+keystroke "completion, first screen" completion_ms 16

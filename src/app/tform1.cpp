@@ -10,6 +10,7 @@
 #include "selftest/testpage.h"
 #include "widgets/conceal.h"
 #include "widgets/errorbox.h"
+#include "widgets/firstframe.h"
 #include "widgets/focusbutton.h"
 #include "widgets/htmlview.h"
 #include "widgets/jpegimage.h"
@@ -22,9 +23,9 @@
 #include <QEvent>
 #include <QFile>
 #include <QPushButton>
-#include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -61,23 +62,53 @@ TForm1::TForm1(Content content, FormServices services)
     setFixedSize(kClientSize);
     move(kPosition);
 
+    // Only the Study Guide page is on the first screen; the other pages get their tabs now and
+    // their controls right after the first frame (finishStartup). Built in the order of their
+    // tabs, the controls take the same places in the focus chain as if built here.
     PageControl1 = new PageControl(this, "PageControl1", {4, 3, 748, 422});
     TabSheet2 = new StudyPage(this, m_content.chapters);
-    TabSheet1 = new PracticePage(this, m_content.practiceList, builtInLogo());
-    TabSheet4 = new TestPage(this, m_content.bank, m_services.seed);
-    TabSheet3 = new AboutPage(this, m_services.openUrl);
     PageControl1->addPage(TabSheet2, QStringLiteral("Study Guide"));
-    PageControl1->addPage(TabSheet1, QStringLiteral("Practice Section"));
-    PageControl1->addPage(TabSheet4, QStringLiteral("Test Yourself"));
-    PageControl1->addPage(TabSheet3, QStringLiteral("About"));
+    addPageLater(TabSheet1, QStringLiteral("Practice Section"), [this] {
+        return new PracticePage(this, m_content.practiceList, builtInLogo());
+    });
+    addPageLater(TabSheet4, QStringLiteral("Test Yourself"),
+                 [this] { return new TestPage(this, m_content.bank, m_services.seed); });
+    addPageLater(TabSheet3, QStringLiteral("About"),
+                 [this] { return new AboutPage(this, m_services.openUrl); });
     PageControl1->setCurrentIndex(0);
     PageControl1->setFocus(Qt::OtherFocusReason);
+    afterFirstFrame(this, [this] { finishStartup(); });
+}
 
+template <class Page, class Build>
+void TForm1::addPageLater(Page*& member, const QString& caption, Build build) {
+    const int index = PageControl1->addTab(caption);
+    m_later.push_back([this, &member, index, build] {
+        member = build();
+        PageControl1->setPage(index, member);
+        member->ensurePolished(); // as showing the window polishes every control built before
+    });
+}
+
+// Why this order is safe: until it has run, the user has seen only the Study Guide page, whose
+// controls exist, and has given no input (afterFirstFrame runs it before the window's first
+// input, and the activation event runs it before its own handler). The creation event still
+// comes before the activation event, and nothing else reads the later pages.
+void TForm1::finishStartup() {
+    if (m_started)
+        return;
+    m_started = true;
+    for (const auto& build : std::exchange(m_later, {}))
+        build();
     for (HtmlView* view : findChildren<HtmlView*>())
         view->setGuideFolder(m_services.guideFolder);
     wire();
-    // The creation event: the Practice page is ready with question 1 before the first show.
+    // The creation event: the Practice page is ready with question 1 before any input.
     dispatch(&TForm1::ListBox1Click);
+    // Only now is the history looked at: opening it loads the database driver, which the first
+    // frame must not wait for.
+    if (!TabSheet5 && m_services.history && m_services.history->hasCompletedTest())
+        showProgress();
 }
 
 TForm1::~TForm1() = default;
@@ -157,17 +188,9 @@ bool TForm1::event(QEvent* event) {
     const bool result = QWidget::event(event);
     if (event->type() == QEvent::Show && !m_activated && !isActiveWindow())
         activateWindow(); // showing a window activates it, as on any desktop
-    // The history is looked at only once the window is on the screen: opening it loads the
-    // database driver, which a start-up must not wait for.
-    if (event->type() == QEvent::Paint && !m_historyLooked && m_services.history) {
-        m_historyLooked = true;
-        QTimer::singleShot(0, this, [this] {
-            if (!TabSheet5 && m_services.history->hasCompletedTest())
-                showProgress();
-        });
-    }
     if (event->type() == QEvent::WindowActivate && !m_activated) {
         m_activated = true;
+        finishStartup(); // the creation event comes first
         dispatch(&TForm1::ComboBox1Change);
     }
     return result;

@@ -6,6 +6,9 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
 class AboutPage;
 class ErrorBox;
 class HistoryStore;
@@ -48,6 +51,11 @@ public:
     void Button3Click();
     void ComboBox2Change();
 
+    // Builds the pages the first screen does not show and raises the creation event, unless
+    // that is done already. The window does it itself right after its first frame, before any
+    // input; a test that looks at those pages before the window is shown calls it first.
+    void finishStartup();
+
     using Handler = void (TForm1::*)();
     // Runs a handler; an error it raises ends it there and goes to the error box.
     void dispatch(Handler handler);
@@ -65,6 +73,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Gives a page its tab at once and builds it in finishStartup().
+    template <class Page, class Build>
+    void addPageLater(Page*& member, const QString& caption, Build build);
     void wire();
     void recordTest(const FinishedTest& test);
     void showProgress();
@@ -72,5 +83,6 @@ private:
     Content m_content;
     FormServices m_services;
     bool m_activated = false;
-    bool m_historyLooked = false;
+    std::vector<std::function<void()>> m_later; // the pages to build, in the order of their tabs
+    bool m_started = false;
 };

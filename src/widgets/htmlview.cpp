@@ -4,10 +4,22 @@
 #include "base/pagefile.h"
 #include "widgets/label.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
+#include <QTextBlock>
 #include <QTextDocument>
+
+namespace {
+
+// What one turn of the event loop gives to laying out a page below its first screen: well
+// within a frame, so that a key pressed meanwhile is answered at once.
+constexpr qint64 kLayoutBudgetNs = 4'000'000;
+constexpr int kLayoutChunk = 500; // characters between two looks at the clock
+
+} // namespace
 
 HtmlView::HtmlView(QWidget* parent, const char* name)
     : QTextBrowser(parent),
@@ -23,6 +35,52 @@ HtmlView::HtmlView(QWidget* parent, const char* name)
     // A caret that the arrow keys move is what a screen reader follows to read a page line by
     // line, and from start to end; Enter follows the link under it.
     setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    // Qt lays out what lies below the first screen in steps that double in size, and the last
+    // step of a long chapter or report would hold the window for more than a frame. The view
+    // takes those steps over and keeps each one short (layOutSome).
+    document()->documentLayout()->installEventFilter(this);
+}
+
+void HtmlView::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
+    // A page read into a view of a given width is laid out again after each piece the reader
+    // adds: a long chapter was laid out many times over before it first showed. Read with no
+    // width, it is built without a layout, which then starts once, from the top, and lays out
+    // only the first screen at once. A link to a place in a page needs the layout to find it.
+    if (!name.fragment().isEmpty()) {
+        QTextBrowser::doSetSource(name, type);
+        return;
+    }
+    const QSizeF width = document()->pageSize();
+    document()->setPageSize(QSizeF(0, 0)); // null: no layout
+    QTextBrowser::doSetSource(name, type);
+    document()->setPageSize(width);
+    m_laidOutTo = 0;
+}
+
+bool HtmlView::eventFilter(QObject* watched, QEvent* event) {
+    // The layout's timers: its next step, or the news of its finished size. While the page is
+    // unfinished, each tick lays out a short piece instead; the tick that finishes it goes on
+    // to the layout, which then tells its size.
+    if (event->type() == QEvent::Timer && m_laidOutTo >= 0 &&
+        watched == document()->documentLayout())
+        return !layOutSome();
+    return QTextBrowser::eventFilter(watched, event);
+}
+
+bool HtmlView::layOutSome() {
+    QTextDocument* page = document();
+    const int end = page->characterCount();
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        m_laidOutTo = qMin(end, m_laidOutTo + kLayoutChunk);
+        // Asking where a block lies lays the page out as far as that block.
+        page->documentLayout()->blockBoundingRect(page->findBlock(m_laidOutTo - 1));
+    } while (m_laidOutTo < end && clock.nsecsElapsed() < kLayoutBudgetNs);
+    if (m_laidOutTo < end)
+        return false;
+    m_laidOutTo = -1;
+    return true;
 }
 
 void HtmlView::Navigate(const QString& relativePath) {

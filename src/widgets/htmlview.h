@@ -27,10 +27,17 @@ public:
     QVariant loadResource(int type, const QUrl& name) override;
 
 protected:
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Lays out some more of the page below its first screen, for a few milliseconds at most.
+    // Returns whether the page is now laid out to its end.
+    bool layOutSome();
+
     QString m_guideFolder;
     PageFolders m_folders;
+    int m_laidOutTo = -1; // how far the page is laid out, while its layout is unfinished
 };

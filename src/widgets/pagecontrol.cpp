@@ -57,10 +57,21 @@ PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
 }
 
 void PageControl::addPage(QWidget* page, const QString& caption) {
-    m_pages->addWidget(page);
-    m_tabs->addTab(caption);
+    setPage(addTab(caption), page);
+}
+
+int PageControl::addTab(const QString& caption) {
+    const int index = m_tabs->addTab(caption);
     m_tabs->setAccessibleName(m_tabs->tabText(m_tabs->currentIndex()));
     m_tabs->adjustSize();
+    return index;
+}
+
+void PageControl::setPage(int index, QWidget* page) {
+    m_pages->insertWidget(index, page);
+    // Placed now, not at the next layout pass: a page given while the window is shown is
+    // complete before any input reaches it.
+    page->setGeometry(m_pages->rect());
 }
 
 int PageControl::currentIndex() const {

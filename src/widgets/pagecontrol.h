@@ -12,6 +12,10 @@ public:
     PageControl(QWidget* parent, const char* name, QRect geometry);
 
     void addPage(QWidget* page, const QString& caption);
+    // A tab whose page comes later: the caption shows at once, the page once setPage() gives
+    // it. Pages must be given in the order of their tabs.
+    int addTab(const QString& caption);
+    void setPage(int index, QWidget* page);
     int currentIndex() const;
     void setCurrentIndex(int index);
     QWidget* currentPage() const;

@@ -7,6 +7,9 @@
 #include <QProxyStyle>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
+#include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -154,40 +157,67 @@ bool PickList::searchKey(QKeyEvent* event) {
     return true;
 }
 
+int PickList::moveTarget(const QKeyEvent* event, bool dropped) const {
+    if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
+        return -1;
+    const int from = m_pendingRow >= 0 ? m_pendingRow : currentIndex();
+    const int page = dropped ? qMax(1, maxVisibleItems() - 1) : 1;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        return qMax(0, from - 1);
+    case Qt::Key_Down:
+        return qMin(count() - 1, from + 1);
+    case Qt::Key_PageUp:
+        return qMax(0, from - page);
+    case Qt::Key_PageDown:
+        return qMin(count() - 1, from + page);
+    case Qt::Key_Home:
+        return 0;
+    case Qt::Key_End:
+        return count() - 1;
+    default:
+        return -1;
+    }
+}
+
+void PickList::chooseSoon(int row) {
+    // The keys that came in together are all handled before the next turn of the event loop.
+    const bool waiting = m_pendingRow >= 0;
+    m_pendingRow = row;
+    if (!waiting)
+        QTimer::singleShot(0, this, [this] { choosePending(); });
+}
+
+void PickList::choosePending() {
+    if (m_pendingRow >= 0)
+        choose(std::exchange(m_pendingRow, -1));
+}
+
 bool PickList::eventFilter(QObject* watched, QEvent* event) {
     if (watched != view() || event->type() != QEvent::KeyPress)
         return QComboBox::eventFilter(watched, event);
     // In the dropped-down list the selection moves with the highlight, as in the closed field,
     // so every move loads its chapter. The pointer only highlights, as before.
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
-        return false;
-    const int page = qMax(1, maxVisibleItems() - 1);
-    switch (key->key()) {
-    case Qt::Key_Up:
-        choose(qMax(0, currentIndex() - 1));
+    const int row = moveTarget(key, true);
+    if (row >= 0 && key->isAutoRepeat()) {
+        chooseSoon(row);
         return true;
-    case Qt::Key_Down:
-        choose(qMin(count() - 1, currentIndex() + 1));
-        return true;
-    case Qt::Key_PageUp:
-        choose(qMax(0, currentIndex() - page));
-        return true;
-    case Qt::Key_PageDown:
-        choose(qMin(count() - 1, currentIndex() + page));
-        return true;
-    case Qt::Key_Home:
-        choose(0);
-        return true;
-    case Qt::Key_End:
-        choose(count() - 1);
-        return true;
-    default:
-        return searchKey(key);
     }
+    choosePending(); // any other key comes after the held one's move
+    if (row < 0)
+        return !(key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) && searchKey(key);
+    choose(row);
+    return true;
 }
 
 void PickList::keyPressEvent(QKeyEvent* event) {
+    const int row = event->isAutoRepeat() ? moveTarget(event, false) : -1;
+    if (row >= 0) {
+        chooseSoon(row);
+        return;
+    }
+    choosePending();
     if (!searchKey(event))
         QComboBox::keyPressEvent(event);
 }

@@ -5,7 +5,9 @@
 
 // A drop-down pick list with a search by prefix: characters typed less than kSearchInterval
 // apart extend one prefix, and the first item that begins with it (ignoring case) is chosen.
-// Backspace shortens the prefix and asks for the chosen item again without moving.
+// Backspace shortens the prefix and asks for the chosen item again without moving. An arrow key
+// held down repeats faster than a chosen item may take to show: the moves that arrive together
+// are made as one, to where the last of them leads.
 class PickList : public QComboBox {
     Q_OBJECT
 public:
@@ -28,7 +30,13 @@ private:
     void typeCharacter(const QString& character);
     void choose(int row);
     bool searchKey(QKeyEvent* event);
+    // Where a move key leads from the item chosen, or from where held keys are leading; -1 for
+    // any other key.
+    int moveTarget(const QKeyEvent* event, bool dropped) const;
+    void chooseSoon(int row);
+    void choosePending();
 
     QString m_prefix;
+    int m_pendingRow = -1;
     QElapsedTimer m_sinceLastKey;
 };

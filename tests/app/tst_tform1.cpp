@@ -39,6 +39,7 @@ private slots:
     void windowProperties();
     void creationPreparesThePracticePageBeforeTheFirstShow();
     void activationLoadsTheFirstChapterOnce();
+    void pagesBuiltAfterTheFirstFrameEndAsIfBuiltFirst();
     void handlerErrorsReachTheErrorBoxAndWorkGoesOn();
     void switchingPagesRunsNoHandler_data();
     void switchingPagesRunsNoHandler();
@@ -94,6 +95,7 @@ void TestTForm1::windowProperties() {
 
 void TestTForm1::creationPreparesThePracticePageBeforeTheFirstShow() {
     TForm1& form = m_f->create();
+    form.finishStartup();
     QVERIFY(!form.isVisible());
     PracticePage* practice = form.TabSheet1;
     QCOMPARE(practice->Label3->text(), practice->ListBox1->item(0)->text());
@@ -127,6 +129,56 @@ void TestTForm1::activationLoadsTheFirstChapterOnce() {
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(loads.size(), 1);
+}
+
+// Every control as a user, a screen reader or the focus chain finds it, one line each in the
+// order of the window's tree; the working folder is left out, as it differs between windows.
+// The parts Qt makes inside a control (scroll bars, viewports) are laid out when they show.
+static QStringList controlStates(const FormFixture& f) {
+    QStringList lines;
+    for (const QWidget* w : f.form->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QString line = QStringLiteral("%1 %2 %3,%4 %5x%6 visible=%7 hidden=%8 enabled=%9")
+                           .arg(w->metaObject()->className(), w->objectName())
+                           .arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
+                           .arg(w->isVisible()).arg(w->isHidden()).arg(w->isEnabled());
+        line += QStringLiteral(" focus=%1,%2 next=%3 polished=%4 name=%5 description=%6")
+                    .arg(int(w->focusPolicy())).arg(w->hasFocus())
+                    .arg(w->nextInFocusChain()->objectName())
+                    .arg(w->testAttribute(Qt::WA_WState_Polished))
+                    .arg(w->accessibleName(), w->accessibleDescription());
+        for (const char* property : {"text", "plainText", "currentText", "currentIndex",
+                                     "currentRow", "checked", "source", "count"}) {
+            if (w->metaObject()->indexOfProperty(property) >= 0)
+                line += QStringLiteral(" %1=%2").arg(property, w->property(property).toString());
+        }
+        lines << line.replace(f.path(QString()), QStringLiteral("<folder>/"));
+    }
+    return lines;
+}
+
+void TestTForm1::pagesBuiltAfterTheFirstFrameEndAsIfBuiltFirst() {
+    // Built first: every page and the creation event before the window is shown.
+    m_f->create().finishStartup();
+    m_f->start();
+    const QStringList builtFirst = controlStates(*m_f);
+    QVERIFY(builtFirst.size() > 60);
+
+    // Built after the first frame, as the program starts.
+    m_f.reset();
+    init();
+    TForm1& form = m_f->create();
+    QVERIFY(!form.TabSheet1 && !form.TabSheet4 && !form.TabSheet3);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(form.TabSheet1 && form.TabSheet4 && form.TabSheet3);
+    m_f->start();
+    const QStringList builtAfter = controlStates(*m_f);
+    for (qsizetype i = 0; i < qMin(builtFirst.size(), builtAfter.size()); ++i)
+        QCOMPARE(builtAfter[i], builtFirst[i]);
+    QCOMPARE(builtAfter.size(), builtFirst.size());
+    QVERIFY(m_f->errors.shown.isEmpty());
 }
 
 void TestTForm1::handlerErrorsReachTheErrorBoxAndWorkGoesOn() {

@@ -5,6 +5,8 @@
 #include "widgets/picklist.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -16,6 +18,8 @@ private slots:
     void firstChapterAtStart();
     void lastTitleOpensChapterTwentyOne();
     void arrowKeysOpenEachChapterOnce();
+    void heldArrowKeyOpensOnlyWhereItStops_data();
+    void heldArrowKeyOpensOnlyWhereItStops();
     void quickTypingExtendsThePrefix();
     void backspaceReloadsToTheTop();
     void switchingPagesKeepsThePlace();
@@ -67,6 +71,38 @@ void TestStudyPage::arrowKeysOpenEachChapterOnce() {
         QCOMPARE(view()->currentPath(), m_f->path(QStringLiteral("study/%1.html").arg(c)));
     }
     QCOMPARE(loads.size(), 4);
+}
+
+void TestStudyPage::heldArrowKeyOpensOnlyWhereItStops_data() {
+    QTest::addColumn<bool>("dropped");
+    QTest::newRow("closed field") << false;
+    QTest::newRow("dropped-down list") << true;
+}
+
+void TestStudyPage::heldArrowKeyOpensOnlyWhereItStops() {
+    QFETCH(bool, dropped);
+    PickList* box = page()->ComboBox1;
+    QWidget* target = box;
+    if (dropped) {
+        box->showPopup();
+        QTRY_VERIFY(box->view()->isVisible());
+        target = box->view();
+    }
+    QSignalSpy loads(view(), &QTextBrowser::sourceChanged);
+    // Repeats that came in while a chapter was loading arrive together: one load, at the end.
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(target, &repeat);
+    }
+    QCOMPARE(loads.size(), 0);
+    QTRY_COMPARE(view()->currentPath(), m_f->path("study/4.html"));
+    // A key pressed anew comes after the held key's move.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(target, &repeat);
+    QTest::keyClick(target, Qt::Key_Up);
+    QCOMPARE(view()->currentPath(), m_f->path("study/4.html"));
+    QCOMPARE(box->currentIndex(), 3);
+    QCOMPARE(loads.size(), 3);
 }
 
 void TestStudyPage::quickTypingExtendsThePrefix() {

@@ -43,11 +43,13 @@ public:
                                                      history});
         return *form;
     }
-    // Shown and active, as after start-up; creates the window first if need be.
+    // Shown and active, as after start-up, with every page built; creates the window first
+    // if need be.
     TForm1& start() {
         if (!form)
             create();
         form->show();
+        form->finishStartup();
         form->activateWindow();
         if (!QTest::qWaitForWindowActive(form.get()))
             qWarning("window did not become active");

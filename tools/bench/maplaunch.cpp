@@ -1,12 +1,16 @@
-// Starts a program and reports how long it took for its top-level window to be mapped, and the
-// program's peak resident memory. No window manager runs under a plain Xvfb, so a top-level
-// window's MapNotify reaches a client that selected SubstructureNotify on the root window: no
-// polling, and the clock starts before fork().
+// Starts a program and reports how long it took for its top-level window to be mapped, how long
+// until the program first drew into the screen after that (its first frame), and the program's
+// peak resident memory. No window manager runs under a plain Xvfb, so a top-level window's
+// MapNotify reaches a client that selected SubstructureNotify on the root window, and drawing
+// anywhere on the screen raises damage on the root window: no polling, and the clock starts
+// before fork(). A window may be mapped before it has drawn anything (a window showing only a
+// label loads its fonts after the map, to paint), so the first frame is the fairer figure.
 //   maplaunch [-t title] [-s settle-ms] [-w timeout-ms] program [args...]
-// Prints one line: "map_ms=<milliseconds> maxrss_kib=<KiB>"; exit status 0 when mapped.
+// Prints one line: "map_ms=<ms> frame_ms=<ms> maxrss_kib=<KiB>"; exit status 0 when mapped.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 
 #include <csignal>
 #include <cstdio>
@@ -81,6 +85,12 @@ int main(int argc, char* argv[]) {
     }
     XSetErrorHandler(ignoreErrors);
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    int damageEvent = 0, damageError = 0;
+    if (!XDamageQueryExtension(display, &damageEvent, &damageError)) {
+        std::fprintf(stderr, "maplaunch: the X server has no DAMAGE extension\n");
+        return 2;
+    }
+    XDamageCreate(display, DefaultRootWindow(display), XDamageReportRawRectangles);
     XSync(display, False); // the selection must be in force before the child can map
 
     const double start = nowMs();
@@ -97,23 +107,26 @@ int main(int argc, char* argv[]) {
     }
 
     double mapped = -1;
+    double painted = -1;
     bool exited = false;
     int status = 0;
     rusage usage{};
     pollfd fd{ConnectionNumber(display), POLLIN, 0};
-    while (mapped < 0) {
+    while (painted < 0) {
         while (XPending(display)) {
             XEvent event;
             XNextEvent(display, &event);
-            if (event.type != MapNotify || event.xmap.override_redirect)
-                continue;
             const double at = nowMs();
-            if (wanted.empty() || windowTitle(display, event.xmap.window) == wanted) {
-                mapped = at;
+            if (mapped >= 0 && event.type == damageEvent + XDamageNotify) {
+                painted = at;
                 break;
             }
+            if (mapped >= 0 || event.type != MapNotify || event.xmap.override_redirect)
+                continue;
+            if (wanted.empty() || windowTitle(display, event.xmap.window) == wanted)
+                mapped = at;
         }
-        if (mapped >= 0)
+        if (painted >= 0)
             break;
         if (wait4(child, &status, WNOHANG, &usage) == child) {
             exited = true;
@@ -125,7 +138,7 @@ int main(int argc, char* argv[]) {
     }
 
     if (!exited) {
-        if (mapped >= 0) {
+        if (painted >= 0) {
             // The same wait for every program, so that the first paint is in the peak memory.
             XCloseDisplay(display);
             display = nullptr;
@@ -136,11 +149,12 @@ int main(int argc, char* argv[]) {
     }
     if (display)
         XCloseDisplay(display);
-    if (mapped < 0) {
-        std::fprintf(stderr, "maplaunch: %s did not map a window%s%s\n", argv[optind],
+    if (painted < 0) {
+        std::fprintf(stderr, "maplaunch: %s did not map and draw a window%s%s\n", argv[optind],
                      wanted.empty() ? "" : " titled ", wanted.c_str());
         return 1;
     }
-    std::printf("map_ms=%.2f maxrss_kib=%ld\n", mapped - start, usage.ru_maxrss);
+    std::printf("map_ms=%.2f frame_ms=%.2f maxrss_kib=%ld\n", mapped - start, painted - start,
+                usage.ru_maxrss);
     return 0;
 }
