@@ -29,6 +29,9 @@ struct FormServices {
     QString guideFolder;
     // The record of tests and drills (not owned); none: no history and no My Progress page.
     HistoryStore* history = nullptr;
+    // Whether the working folder may receive the report; where the user has no folder of their
+    // own, the test still runs, and its end says that the report cannot be saved.
+    bool reportKept = true;
 };
 
 // The main window. It builds the four pages, holds the wiring of every control event to its
@@ -60,11 +63,12 @@ public:
     // Runs a handler; an error it raises ends it there and goes to the error box.
     void dispatch(Handler handler);
 
-    PageControl* PageControl1;
-    StudyPage* TabSheet2;
-    PracticePage* TabSheet1;
-    TestPage* TabSheet4;
-    AboutPage* TabSheet3;
+    PageControl* PageControl1 = nullptr;
+    StudyPage* TabSheet2 = nullptr;
+    // Built by finishStartup(), after the first frame.
+    PracticePage* TabSheet1 = nullptr;
+    TestPage* TabSheet4 = nullptr;
+    AboutPage* TabSheet3 = nullptr;
     // My Progress: made once a completed test exists, this run or an earlier one.
     ProgressPage* TabSheet5 = nullptr;
 
