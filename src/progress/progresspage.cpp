@@ -5,6 +5,7 @@
 #include "progress/historystore.h"
 #include "progress/trendchart.h"
 #include "widgets/announcer.h"
+#include "widgets/answerkeys.h"
 #include "widgets/focus.h"
 #include "widgets/label.h"
 
@@ -328,20 +329,15 @@ void ProgressPage::submit() {
 }
 
 bool ProgressPage::answerKey(QKeyEvent* event) {
-    if (m_drill == Drill::Idle || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    const int option = answerkeys::read(event);
+    if (m_drill == Drill::Idle || option == 0)
         return false;
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (option == answerkeys::kSubmit) {
         submit();
         return true;
     }
-    int option = 0;
-    if (key >= Qt::Key_A && key <= Qt::Key_D)
-        option = key - Qt::Key_A + 1;
-    else if (key >= Qt::Key_1 && key <= Qt::Key_4)
-        option = key - Qt::Key_1 + 1;
-    if (option == 0 || m_drill != Drill::Asking)
-        return option != 0;
+    if (m_drill != Drill::Asking)
+        return true;
     DrillOptions[option - 1]->click();
     return true;
 }

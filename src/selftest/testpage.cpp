@@ -7,6 +7,7 @@
 #include "selftest/reportfile.h"
 #include "selftest/testrules.h"
 #include "widgets/announcer.h"
+#include "widgets/answerkeys.h"
 #include "widgets/conceal.h"
 #include "widgets/focus.h"
 #include "widgets/focusbutton.h"
@@ -225,20 +226,13 @@ bool TestPage::running() const {
 }
 
 bool TestPage::answerKey(QKeyEvent* event) {
-    if (!running() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    const int option = answerkeys::read(event);
+    if (!running() || option == 0)
         return false;
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (option == answerkeys::kSubmit) {
         Button2->click();
         return true;
     }
-    int option = 0;
-    if (key >= Qt::Key_A && key <= Qt::Key_D)
-        option = key - Qt::Key_A + 1;
-    else if (key >= Qt::Key_1 && key <= Qt::Key_4)
-        option = key - Qt::Key_1 + 1;
-    if (option == 0)
-        return false;
     radio(option)->setChecked(true);
     // A checked option that has no focus is not spoken by itself.
     Announcer::of(this)->announce(QStringLiteral("You chose ") + radio(option)->accessibleName());
