@@ -166,8 +166,8 @@ int main(int argc, char* argv[]) {
     // Kept in the user's folder whatever the working folder is; opened after the first frame.
     HistoryStore history(WorkingFolder::userFolder(environment));
     services.history = &history;
+    services.reportKept = place.reportKept;
     TForm1 Form1(Content::builtIn(), std::move(services));
-    Form1.TabSheet4->setReportKept(place.reportKept);
     DocumentActions documentActions(&Form1, &errorBox);
     placeOnScreen(Form1);
     new PlaceWhenFramed(&Form1);

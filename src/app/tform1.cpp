@@ -72,7 +72,11 @@ TForm1::TForm1(Content content, FormServices services)
         return new PracticePage(this, m_content.practiceList, builtInLogo());
     });
     addPageLater(TabSheet4, QStringLiteral("Test Yourself"),
-                 [this] { return new TestPage(this, m_content.bank, m_services.seed); });
+                 [this] {
+                     auto* page = new TestPage(this, m_content.bank, m_services.seed);
+                     page->setReportKept(m_services.reportKept);
+                     return page;
+                 });
     addPageLater(TabSheet3, QStringLiteral("About"),
                  [this] { return new AboutPage(this, m_services.openUrl); });
     PageControl1->setCurrentIndex(0);

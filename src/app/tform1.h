@@ -29,6 +29,8 @@ struct FormServices {
     QString guideFolder;
     // The record of tests and drills (not owned); none: no history and no My Progress page.
     HistoryStore* history = nullptr;
+    // Whether the test's report may be written to the working folder.
+    bool reportKept = true;
 };
 
 // The main window. It builds the four pages, holds the wiring of every control event to its
