@@ -15,6 +15,9 @@
 #include <QDir>
 #include <QEvent>
 #include <QScreen>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -201,6 +204,11 @@ int main(int argc, char* argv[]) {
     HistoryStore history(WorkingFolder::userFolder(environment));
     services.history = &history;
     services.reportKept = place.reportKept;
+    // The window is mapped while its first page is built.
+    services.sendToDisplay = [] {
+        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+            xcb_flush(x11->connection());
+    };
     TForm1 Form1(Content::builtIn(), std::move(services));
     DocumentActions documentActions(&Form1, &errorBox);
     placeOnScreen(Form1);

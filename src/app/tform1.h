@@ -31,6 +31,9 @@ struct FormServices {
     HistoryStore* history = nullptr;
     // Whether the test's report may be written to the working folder.
     bool reportKept = true;
+    // Sends what the window has asked of the display so far (being shown) at once; none:
+    // nothing to send.
+    std::function<void()> sendToDisplay;
 };
 
 // The main window. It builds the four pages, holds the wiring of every control event to its
@@ -57,16 +60,20 @@ public:
     // that is done already. The window does it itself right after its first frame, before any
     // input; a test that looks at those pages before the window is shown calls it first.
     void finishStartup();
+    // Builds the Study Guide page, unless that is done already. The window does it itself as it
+    // is shown, once the display has been asked to show it and before anything is drawn.
+    void buildFirstScreen();
+    void setVisible(bool visible) override;
 
     using Handler = void (TForm1::*)();
     // Runs a handler; an error it raises ends it there and goes to the error box.
     void dispatch(Handler handler);
 
-    PageControl* PageControl1;
-    StudyPage* TabSheet2;
-    PracticePage* TabSheet1;
-    TestPage* TabSheet4;
-    AboutPage* TabSheet3;
+    PageControl* PageControl1 = nullptr;
+    StudyPage* TabSheet2 = nullptr;
+    PracticePage* TabSheet1 = nullptr;
+    TestPage* TabSheet4 = nullptr;
+    AboutPage* TabSheet3 = nullptr;
     // My Progress: made once a completed test exists, this run or an earlier one.
     ProgressPage* TabSheet5 = nullptr;
 
