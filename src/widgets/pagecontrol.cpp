@@ -17,6 +17,16 @@ class FlatTabBar : public QTabBar {
 public:
     using QTabBar::QTabBar;
 
+    // Until now the tabs take no room: measuring their captions loads the fonts, which a
+    // window that is not yet on the screen need not wait for.
+    void measure() {
+        if (m_measured)
+            return;
+        m_measured = true;
+        setElideMode(elideMode()); // lays the tabs out again
+        adjustSize();
+    }
+
 protected:
     // Around the caption: 9 px each side and 3 px above and below, a 1 px edge, and a gap of
     // 3 px to the next tab and 1 px above.
@@ -25,6 +35,8 @@ protected:
     static constexpr int kMinCaptionHeight = 15;
 
     QSize tabSizeHint(int index) const override {
+        if (!m_measured)
+            return {};
         const QSize text = fontMetrics().size(Qt::TextShowMnemonic, tabText(index));
         const QSize caption(text.width(), qMax(text.height(), kMinCaptionHeight));
         return caption.grownBy(kPadding + QMargins(1, 1, 1, 1) + kGap);
@@ -64,6 +76,9 @@ protected:
             }
         }
     }
+
+private:
+    bool m_measured = false;
 };
 
 } // namespace
@@ -117,12 +132,14 @@ void PageControl::addPage(QWidget* page, const QString& caption) {
 int PageControl::addTab(const QString& caption) {
     const int index = m_tabs->addTab(caption);
     m_tabs->setAccessibleName(m_tabs->tabText(m_tabs->currentIndex()));
+    // Once the tabs are measured (setPage), a tab added later is measured with them.
     m_tabs->adjustSize();
     return index;
 }
 
 void PageControl::setPage(int index, QWidget* page) {
     m_pages->insertWidget(index, page);
+    static_cast<FlatTabBar*>(m_tabs)->measure();
     // Placed now, not at the next layout pass: a page given while the window is shown is
     // complete before any input reaches it.
     page->setGeometry(m_pages->rect());
