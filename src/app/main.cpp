@@ -14,10 +14,15 @@
 #include <QDir>
 #include <QEvent>
 #include <QScreen>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -72,17 +77,55 @@ int readCommandLine(const QStringList& arguments) {
 }
 
 QtMessageHandler g_defaultMessages = nullptr;
+int g_argc = 0;
+char** g_argv = nullptr;
 
-// While the window toolkit starts, a display that was there a moment ago may still refuse it
-// (or drop the connection): it then gives up with a fatal message, and would leave a core file.
+// What the window toolkit says while it starts, held back: where it gives up for want of a
+// display, a plain sentence says so instead.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+QList<HeldMessage> g_held;
+
+void forwardHeld() {
+    for (const HeldMessage& held : std::exchange(g_held, {})) {
+        if (g_defaultMessages)
+            g_defaultMessages(held.type,
+                              QMessageLogContext(nullptr, 0, nullptr, held.category.constData()),
+                              held.text);
+    }
+}
+
+// The toolkit gives up with a fatal message, and would leave a core file, when it cannot reach
+// the display it is given, or when the display refuses it or drops the connection. Only then
+// is the display looked at: asking first would cost every start a connection of its own.
 void startupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type != QtFatalMsg) {
-        if (g_defaultMessages)
-            g_defaultMessages(type, context, message);
+        g_held.append({type, QByteArray(context.category), message});
         return;
     }
-    print(stderr, QStringLiteral("orvane: the window cannot be opened: %1\n").arg(message));
+    if (const QString noDisplay = unreachableDisplay(g_argc, g_argv); !noDisplay.isEmpty()) {
+        print(stderr, QStringLiteral("orvane: %1.\nRun it on a desktop, or in a virtual one:  "
+                                     "xvfb-run -a orvane\n")
+                          .arg(noDisplay));
+    } else {
+        forwardHeld();
+        print(stderr, QStringLiteral("orvane: the window cannot be opened: %1\n").arg(message));
+    }
     std::_Exit(2);
+}
+
+// --help and --version need no display, so the window toolkit is not started for them.
+bool asksForNoWindow(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"-h", "--help", "-v", "--version"}) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
 }
 
 // Without a window manager to correct it, a window that does not fit where it is asked for
@@ -122,23 +165,17 @@ protected:
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // --help and --version need no display, so the window toolkit starts only where one is:
-    // given a display it cannot reach, it would abort.
-    const QString noDisplay = unreachableDisplay(argc, argv);
+    g_argc = argc;
+    g_argv = argv;
     g_defaultMessages = qInstallMessageHandler(startupMessage);
-    std::unique_ptr<QCoreApplication> app = !noDisplay.isEmpty()
+    std::unique_ptr<QCoreApplication> app = asksForNoWindow(argc, argv)
                                                 ? std::make_unique<QCoreApplication>(argc, argv)
                                                 : std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(g_defaultMessages);
+    forwardHeld();
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
     if (const int status = readCommandLine(QCoreApplication::arguments()); status >= 0)
         return status;
-    if (!noDisplay.isEmpty()) {
-        print(stderr, QStringLiteral("orvane: %1.\nRun it on a desktop, or in a virtual one:  "
-                                     "xvfb-run -a orvane\n")
-                          .arg(noDisplay));
-        return 2;
-    }
     // Docks and task switchers match the window to its launcher by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Orvane"));
 
@@ -166,6 +203,11 @@ int main(int argc, char* argv[]) {
     HistoryStore history(WorkingFolder::userFolder(environment));
     services.history = &history;
     services.reportKept = place.reportKept;
+    // The window is mapped while its first page is built.
+    services.sendToDisplay = [] {
+        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+            xcb_flush(x11->connection());
+    };
     TForm1 Form1(Content::builtIn(), std::move(services));
     DocumentActions documentActions(&Form1, &errorBox);
     placeOnScreen(Form1);

@@ -45,16 +45,6 @@ TForm1::TForm1(Content content, FormServices services)
     conceal::installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvane 1.3 (jan-feb.2003)"));
-    // Every size, so that a dock or a task switcher need not blow up the 16 px picture.
-    // Given with their sizes, the pictures are read only when the desktop asks for them.
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        const bool inApp = size == 16 || size == 64;
-        icon.addFile(inApp ? QStringLiteral(":/app/icon%1.png").arg(size)
-                           : QStringLiteral(":/app/icons/%1x%1.png").arg(size),
-                     QSize(size, size));
-    }
-    setWindowIcon(icon);
     setFont(controls::windowFont());
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
@@ -66,8 +56,7 @@ TForm1::TForm1(Content content, FormServices services)
     // their controls right after the first frame (finishStartup). Built in the order of their
     // tabs, the controls take the same places in the focus chain as if built here.
     PageControl1 = new PageControl(this, "PageControl1", {4, 3, 748, 422});
-    TabSheet2 = new StudyPage(this, m_content.chapters);
-    PageControl1->addPage(TabSheet2, QStringLiteral("Study Guide"));
+    PageControl1->addTab(QStringLiteral("Study Guide")); // its page: buildFirstScreen()
     addPageLater(TabSheet1, QStringLiteral("Practice Section"), [this] {
         return new PracticePage(this, m_content.practiceList, builtInLogo());
     });
@@ -93,6 +82,26 @@ void TForm1::addPageLater(Page*& member, const QString& caption, Build build) {
     });
 }
 
+// The Study Guide page is the first screen, yet the window need not wait for it to be mapped:
+// building it loads the fonts, a third of the start-up. It is built after the display has been
+// asked to map the window and before the window returns to the event loop, which draws the
+// first frame; its controls are created first among the pages, so the focus chain is as before.
+void TForm1::buildFirstScreen() {
+    if (TabSheet2)
+        return;
+    TabSheet2 = new StudyPage(this, m_content.chapters);
+    PageControl1->setPage(0, TabSheet2);
+}
+
+void TForm1::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    if (!visible || TabSheet2)
+        return;
+    if (m_services.sendToDisplay)
+        m_services.sendToDisplay();
+    buildFirstScreen();
+}
+
 // Why this order is safe: until it has run, the user has seen only the Study Guide page, whose
 // controls exist, and has given no input (afterFirstFrame runs it before the window's first
 // input, and the activation event runs it before its own handler). The creation event still
@@ -101,6 +110,18 @@ void TForm1::finishStartup() {
     if (m_started)
         return;
     m_started = true;
+    buildFirstScreen();
+    // Every size, so that a dock or a task switcher need not blow up the 16 px picture. Each
+    // picture is read and handed to the desktop as it is given: a tenth of the start-up, which
+    // the first frame need not wait for; the desktop shows the icon as soon as it is set.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const bool inApp = size == 16 || size == 64;
+        icon.addFile(inApp ? QStringLiteral(":/app/icon%1.png").arg(size)
+                           : QStringLiteral(":/app/icons/%1x%1.png").arg(size),
+                     QSize(size, size));
+    }
+    setWindowIcon(icon);
     for (const auto& build : std::exchange(m_later, {}))
         build();
     for (HtmlView* view : findChildren<HtmlView*>())

@@ -32,6 +32,9 @@ struct FormServices {
     // Whether the working folder may receive the report; where the user has no folder of their
     // own, the test still runs, and its end says that the report cannot be saved.
     bool reportKept = true;
+    // Sends what the window has asked of the display so far (being shown) at once; none:
+    // nothing to send.
+    std::function<void()> sendToDisplay;
 };
 
 // The main window. It builds the four pages, holds the wiring of every control event to its
@@ -58,6 +61,10 @@ public:
     // that is done already. The window does it itself right after its first frame, before any
     // input; a test that looks at those pages before the window is shown calls it first.
     void finishStartup();
+    // Builds the Study Guide page, unless that is done already. The window does it itself as it
+    // is shown, once the display has been asked to show it and before anything is drawn.
+    void buildFirstScreen();
+    void setVisible(bool visible) override;
 
     using Handler = void (TForm1::*)();
     // Runs a handler; an error it raises ends it there and goes to the error box.

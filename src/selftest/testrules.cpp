@@ -76,4 +76,8 @@ QStringList reportLines(const TestState& state, const QuestionBank& bank) {
     return lines;
 }
 
+QString questionSeparator() {
+    return kSeparator;
+}
+
 } // namespace testrules

@@ -26,5 +26,7 @@ QString successRateText(double rate, const QLocale& locale = QLocale());
 
 // The lines of the wrong-answers report, in the order the questions were asked.
 QStringList reportLines(const TestState& state, const QuestionBank& bank);
+// What ends each question in the report.
+QString questionSeparator();
 
 } // namespace testrules

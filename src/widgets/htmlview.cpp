@@ -10,7 +10,9 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace {
 
@@ -18,6 +20,8 @@ namespace {
 // within a frame, so that a key pressed meanwhile is answered at once.
 constexpr qint64 kLayoutBudgetNs = 4'000'000;
 constexpr int kLayoutChunk = 500; // characters between two looks at the clock
+// A piece of a page read in pieces holds at least this many characters: more than a screen.
+constexpr qsizetype kPieceChars = 2000;
 
 } // namespace
 
@@ -52,9 +56,36 @@ void HtmlView::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
     }
     const QSizeF width = document()->pageSize();
     document()->setPageSize(QSizeF(0, 0)); // null: no layout
+    m_pieces.clear();
+    m_inPieces = type == QTextDocument::HtmlResource && !m_pieceMark.isEmpty();
     QTextBrowser::doSetSource(name, type);
+    m_inPieces = false;
     document()->setPageSize(width);
     m_laidOutTo = 0;
+    if (!m_pieces.isEmpty()) {
+        m_readRevision = document()->revision();
+        QTimer::singleShot(0, this, &HtmlView::readSomePieces);
+    }
+}
+
+void HtmlView::readSomePieces() {
+    // Another page, or other text, took this one's place meanwhile.
+    if (m_pieces.isEmpty() || document()->revision() != m_readRevision) {
+        m_pieces.clear();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    // Added where the last piece ended, the pieces make the same document as the page read
+    // whole: each one ends between two of the page's parts.
+    do
+        end.insertHtml(m_pieces.takeFirst());
+    while (!m_pieces.isEmpty() && clock.nsecsElapsed() < kLayoutBudgetNs);
+    m_readRevision = document()->revision();
+    if (!m_pieces.isEmpty())
+        QTimer::singleShot(0, this, &HtmlView::readSomePieces);
 }
 
 bool HtmlView::eventFilter(QObject* watched, QEvent* event) {
@@ -103,8 +134,28 @@ QVariant HtmlView::loadResource(int type, const QUrl& name) {
         path.isEmpty() ? PageFile::Result{} : PageFile::read(path, folders);
     const bool text =
         type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource;
-    if (file.status == PageFile::Status::Read && text)
+    if (file.status == PageFile::Status::Read && text && !m_inPieces)
         return PageFile::decode(file.bytes);
+    if (file.status == PageFile::Status::Read && text) {
+        // The page being opened: the first piece is read now, the others are kept for later.
+        m_inPieces = false;
+        const QString page = PageFile::decode(file.bytes);
+        qsizetype from = 0;
+        QStringList pieces;
+        for (;;) {
+            qsizetype at = page.indexOf(m_pieceMark, from + kPieceChars);
+            if (at >= 0)
+                at += m_pieceMark.size();
+            if (at < 0 || QStringView(page).mid(at).trimmed().isEmpty()) {
+                pieces << page.mid(from);
+                break;
+            }
+            pieces << page.mid(from, at - from);
+            from = at;
+        }
+        m_pieces = pieces.mid(1);
+        return pieces.first();
+    }
     // Never an empty answer: QTextDocument would then read the file itself, past every check.
     if (type == QTextDocument::StyleSheetResource)
         return QString();

@@ -24,6 +24,13 @@ public:
     // directory when it is made.
     void setPageFolders(const PageFolders& folders) { m_folders = folders; }
 
+    // A page that holds this mark between its parts (a report between its questions) is read
+    // in pieces that end with it: the first screen's worth at once, the rest in the next turns
+    // of the event loop, a few milliseconds each, so that a key pressed meanwhile is answered.
+    void setPieceMark(const QString& mark) { m_pieceMark = mark; }
+    // Whether part of the page is still to be read.
+    bool isReading() const { return !m_pieces.isEmpty(); }
+
     QVariant loadResource(int type, const QUrl& name) override;
 
 protected:
@@ -36,8 +43,15 @@ private:
     // Lays out some more of the page below its first screen, for a few milliseconds at most.
     // Returns whether the page is now laid out to its end.
     bool layOutSome();
+    // Reads some more pieces of the page, for a few milliseconds at most, and asks for the next
+    // turn while any are left.
+    void readSomePieces();
 
     QString m_guideFolder;
     PageFolders m_folders;
     int m_laidOutTo = -1; // how far the page is laid out, while its layout is unfinished
+    QString m_pieceMark;
+    bool m_inPieces = false; // the page being opened may be read in pieces
+    QStringList m_pieces;    // what is still to be read
+    int m_readRevision = 0;  // the page's revision after the last piece read
 };

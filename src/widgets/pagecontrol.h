@@ -13,7 +13,8 @@ public:
 
     void addPage(QWidget* page, const QString& caption);
     // A tab whose page comes later: the caption shows at once, the page once setPage() gives
-    // it. Pages must be given in the order of their tabs.
+    // it. Pages must be given in the order of their tabs; the tabs are sized once the first
+    // page is given.
     int addTab(const QString& caption);
     void setPage(int index, QWidget* page);
     int currentIndex() const;

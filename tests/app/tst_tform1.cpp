@@ -108,6 +108,7 @@ void TestTForm1::creationPreparesThePracticePageBeforeTheFirstShow() {
 
 void TestTForm1::activationLoadsTheFirstChapterOnce() {
     TForm1& form = m_f->create();
+    form.buildFirstScreen();
     HtmlView* view = form.TabSheet2->WebBrowser1;
     QSignalSpy loads(view, &QTextBrowser::sourceChanged);
     m_f->start();

@@ -159,10 +159,17 @@ Run runTest(FormFixture& fixture, std::mt19937& seeds) {
         else
             run.completion = ms;
     }
+    // The rest of the report, read in pieces in later turns: the longest turn.
+    while (page->WebBrowser3->isReading()) {
+        CpuTimer step;
+        step.start();
+        QCoreApplication::processEvents();
+        run.restOfReport = std::max(run.restOfReport, double(step.nsecsElapsed()) / 1e6);
+    }
     CpuTimer timer;
     timer.start();
     page->WebBrowser3->document()->documentLayout()->documentSize(); // finishes the layout
-    run.restOfReport = double(timer.nsecsElapsed()) / 1e6;
+    run.restOfReport = std::max(run.restOfReport, double(timer.nsecsElapsed()) / 1e6);
     run.worstAdvance = *std::max_element(advances.begin(), advances.end());
     run.medianAdvance = median(advances);
     if (page->state().QuestionNumber != 0 || page->state().CorrectCount != 0)
@@ -220,7 +227,7 @@ int main(int argc, char* argv[]) {
                 *std::max_element(worst.begin(), worst.end()));
     std::printf("completion_ms=%.3f (highest %.3f)\n", median(completion),
                 *std::max_element(completion.begin(), completion.end()));
-    std::printf("rest_of_report_layout_ms=%.3f (highest %.3f)\n", median(rest),
+    std::printf("rest_of_report_worst_step_ms=%.3f (highest %.3f)\n", median(rest),
                 *std::max_element(rest.begin(), rest.end()));
     return 0;
 }

@@ -20,6 +20,8 @@ private slots:
     void init();
     void cleanup();
     void loadsWhileZeroWide();
+    void readsALongPageInPieces_data();
+    void readsALongPageInPieces();
     void decodesWindows1252AndUtf8_data();
     void decodesWindows1252AndUtf8();
     void missingPageShowsItsOwnNotice();
@@ -79,6 +81,37 @@ void TestHtmlView::loadsWhileZeroWide() {
     QCOMPARE(m_view->width(), 0);
     QCOMPARE(m_view->currentPath(), m_dir->filePath("answers/1.html"));
     QVERIFY(m_view->toPlainText().contains("The first inhabitants"));
+}
+
+void TestHtmlView::readsALongPageInPieces_data() {
+    QTest::addColumn<bool>("replaced"); // by other text before the last piece is read
+    QTest::newRow("read to the end") << false;
+    QTest::newRow("replaced while read") << true;
+}
+
+// Pieces added one after another make the very page read whole, and stop where other text
+// takes its place.
+void TestHtmlView::readsALongPageInPieces() {
+    QFETCH(bool, replaced);
+    QByteArray page = "<font size=\"5\"><span style=\"font-weight: 700\">Wrong</span></font><br>";
+    for (int k = 0; k < 300; ++k)
+        page += "Question " + QByteArray::number(k) + " &amp; <i>why</i><br>\r\n<span style=\""
+                "background-color: #00ff00\">M\xe9tis<b>&nbsp;- CORRECT</b><br>\r\n</span>\r\n"
+                "<br><hr><br>\r\n";
+    write("result.html", page);
+    HtmlView whole(nullptr, "WebBrowser3");
+    whole.Navigate("result.html");
+    m_view->setPieceMark("<br><hr><br>");
+    m_view->Navigate("result.html");
+    QVERIFY(m_view->isReading());
+    QVERIFY(m_view->toPlainText().startsWith("Wrong"));
+    if (replaced)
+        m_view->setHtml("<p>Not saved</p>");
+    QTRY_VERIFY(!m_view->isReading());
+    if (replaced)
+        QCOMPARE(m_view->toPlainText(), QStringLiteral("Not saved"));
+    else
+        QCOMPARE(m_view->toHtml(), whole.toHtml());
 }
 
 void TestHtmlView::decodesWindows1252AndUtf8_data() {
