@@ -199,8 +199,11 @@ int main(int argc, char* argv[]) {
     FormServices services{&errorBox, RandomDraw::clockSeed(),
                           [](const QUrl& url) { QDesktopServices::openUrl(url); },
                           place.guideFolder};
-    // Kept in the user's folder whatever the working folder is; opened after the first frame.
-    HistoryStore history(WorkingFolder::userFolder(environment));
+    // Kept in the user's folder whatever the working folder is, and only where that folder is
+    // the user's alone; opened after the first frame.
+    QString noHistory;
+    const QString ownFolder = WorkingFolder::ownFolder(environment, &noHistory);
+    HistoryStore history(ownFolder, {}, noHistory);
     services.history = &history;
     services.reportKept = place.reportKept;
     // The window is mapped while its first page is built.

@@ -116,6 +116,17 @@ QString WorkingFolder::installedGuide(const Environment& environment) {
     return {};
 }
 
+QString WorkingFolder::ownFolder(const Environment& environment, QString* problem) {
+    const QString user = userFolder(environment);
+    QString why = user.isEmpty() ? QStringLiteral("neither XDG_DATA_HOME nor HOME names a folder")
+                                 : makeFolder(user);
+    if (why.isEmpty())
+        why = refusal(user, guideCandidates(environment));
+    if (problem)
+        *problem = why;
+    return why.isEmpty() ? user : QString();
+}
+
 WorkingFolder::Choice WorkingFolder::choose(const QString& startFolder,
                                             const Environment& environment) {
     const QString user = userFolder(environment);
@@ -129,13 +140,7 @@ WorkingFolder::Choice WorkingFolder::choose(const QString& startFolder,
         return {};
     Choice choice;
     choice.guideFolder = installedGuide(environment);
-    if (user.isEmpty())
-        choice.problem = QStringLiteral("neither XDG_DATA_HOME nor HOME names a folder");
-    else
-        choice.problem = makeFolder(user);
-    if (choice.problem.isEmpty())
-        choice.problem = refusal(user, guides);
-    const bool refused = !choice.problem.isEmpty();
+    const bool refused = ownFolder(environment, &choice.problem).isEmpty();
     if (!refused && !choice.guideFolder.isEmpty()) {
         choice.problem = linkGuide(user, choice.guideFolder);
         if (!holdsPages(user)) {

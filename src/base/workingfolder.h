@@ -42,6 +42,11 @@ public:
     static QStringList guideCandidates(const Environment& environment);
     static QString installedGuide(const Environment& environment);
 
+    // The user's own folder, made if it is not there yet, for what the program keeps for the
+    // user wherever it works (the history); empty where it cannot be had or is no safe place,
+    // with the reason in *problem.
+    static QString ownFolder(const Environment& environment, QString* problem);
+
     // Decides where to work, and prepares the user's folder on disk when that is where.
     static Choice choose(const QString& startFolder, const Environment& environment);
 

@@ -26,13 +26,16 @@ bool validAnswer(int record, int given, int key) {
 
 } // namespace
 
-HistoryStore::HistoryStore(const QString& userFolder, std::function<void(const QString&)> warn)
+HistoryStore::HistoryStore(const QString& userFolder, std::function<void(const QString&)> warn,
+                           const QString& whyNoFolder)
     : m_warn(std::move(warn)) {
     if (!m_warn)
         m_warn = [](const QString& text) {
             std::fprintf(stderr, "orvane: %s\n", text.toLocal8Bit().constData());
         };
-    if (userFolder.isEmpty())
+    if (userFolder.isEmpty() && !whyNoFolder.isEmpty())
+        m_problem = QStringLiteral("No history is kept: %1.").arg(whyNoFolder);
+    else if (userFolder.isEmpty())
         m_problem = QStringLiteral("No history is kept: there is no user data folder "
                                    "(neither XDG_DATA_HOME nor HOME names one).");
     else

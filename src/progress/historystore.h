@@ -25,8 +25,10 @@ public:
         bool endedEarly = false;
     };
 
-    // `userFolder` empty: no history is kept, and problem() says why.
-    explicit HistoryStore(const QString& userFolder, std::function<void(const QString&)> warn = {});
+    // `userFolder` empty: no history is kept, and problem() says why (`whyNoFolder`, where
+    // given).
+    explicit HistoryStore(const QString& userFolder, std::function<void(const QString&)> warn = {},
+                          const QString& whyNoFolder = {});
     ~HistoryStore();
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;

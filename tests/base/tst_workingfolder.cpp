@@ -156,6 +156,12 @@ void TestWorkingFolder::choose() {
     QCOMPARE(choice.reportKept, worksInUserFolder);
     QVERIFY2(cause.isEmpty() ? choice.problem.isEmpty() : choice.problem.contains(cause),
              qPrintable(choice.problem));
+    // What the program keeps for the user wherever it works (the history) goes only into a
+    // folder that is the user's alone.
+    const bool unsafe = QStringList({"file", "guide", "0777", "nobody's"}).contains(inPlace);
+    QString why;
+    QCOMPARE(WorkingFolder::ownFolder(env, &why).isEmpty(), unsafe);
+    QCOMPARE(why.isEmpty(), !unsafe);
     if (!worksInUserFolder || !guideInstalled)
         return;
 
