@@ -7,6 +7,7 @@
 #   tools/art/icon16.svg         -> src/app/resources/icon16.png  (16 x 16, 256-colour palette)
 #   tools/art/orvane.svg         -> packaging/icons/NxN.png       (24, 32, 48, 128 and 256 pixels, with alpha)
 #   tools/art/map-of-canada.svg  -> guide/study/map-of-canada.png (680 x 460, chapter 8 of the study guide)
+#   tools/art/map-of-canada-fr.svg -> guide/fr/study/map-of-canada.png (the same map with French labels)
 #
 # Needs ImageMagick's `convert` and `identify` and the DejaVu fonts (fonts-dejavu-core, fonts-dejavu-extra).
 # Debian's ImageMagick reads SVG through `rsvg-convert` (librsvg2-bin); without it convert fails with
@@ -21,12 +22,13 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 art="$root/tools/art"
 res="$root/src/app/resources"
 study="$root/guide/study"
+fr_study="$root/guide/fr/study"
 icons="$root/packaging/icons"
 
 for tool in convert identify; do
     command -v "$tool" >/dev/null 2>&1 || { echo "make_art.sh: ImageMagick '$tool' not found" >&2; exit 1; }
 done
-mkdir -p "$res" "$study" "$icons"
+mkdir -p "$res" "$study" "$fr_study" "$icons"
 
 # PNG output without time stamps, so that an unchanged source gives an unchanged file.
 png_opts=(-strip -define png:exclude-chunks=date,time)
@@ -71,8 +73,10 @@ if [[ -n "$only_icons" ]]; then
     exit 0
 fi
 
-# Map for the study guide.
+# Map for the study guide, in each edition.
 convert "$art/map-of-canada.svg" -alpha off -depth 8 "${png_opts[@]}" "PNG24:$study/map-of-canada.png"
 check "$study/map-of-canada.png" '%wx%h' '680x460'
+convert "$art/map-of-canada-fr.svg" -alpha off -depth 8 "${png_opts[@]}" "PNG24:$fr_study/map-of-canada.png"
+check "$fr_study/map-of-canada.png" '%wx%h' '680x460'
 
-echo "make_art.sh: wrote logo.jpg, orvane.svg, icon64.png, icon16.png, packaging/icons/*.png and map-of-canada.png"
+echo "make_art.sh: wrote logo.jpg, orvane.svg, icon64.png, icon16.png, packaging/icons/*.png and both map-of-canada.png"
