@@ -4,7 +4,6 @@
 #include "base/intvalue.h"
 #include "content/textlist.h"
 
-#include <QRegularExpression>
 
 QuestionBank::QuestionBank(QStringList lines) : m_lines(std::move(lines)) {}
 
@@ -14,15 +13,17 @@ QuestionBank QuestionBank::builtIn() {
 
 QString QuestionBank::LineAt(int index) const {
     if (index < 0 || index >= m_lines.size())
-        throw AppError(QStringLiteral("List index out of bounds (%1)").arg(index));
+        throw AppError(Error::Code::ListIndex, {QString::number(index)});
     return m_lines.at(index);
 }
 
 int QuestionBank::CorrectOption(int record) const {
-    return intValue(LineAt(7 * record + 6));
+    return intValue(LineAt(kBlock * record + kOptions + 2));
 }
 
-QString QuestionBank::spokenOption(const QString& line) {
-    static const QRegularExpression prefix(QStringLiteral("^\\[([A-D])\\]\\s*"));
-    return QString(line).replace(prefix, QStringLiteral("\\1: ")).trimmed();
+Question QuestionBank::question(int record) const {
+    Question question{record, QuestionText(record), {}, CorrectOption(record)};
+    for (int k = 1; k <= kOptions; ++k)
+        question.options << OptionText(record, k);
+    return question;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/question.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,19 +10,22 @@
 class QuestionBank {
 public:
     static constexpr int kRecords = 179;
-    static constexpr int kLines = 7 * (kRecords + 1);
+    static constexpr int kOptions = 4;
+    static constexpr int kBlock = kOptions + 3;
+    static constexpr int kLines = kBlock * (kRecords + 1);
 
     explicit QuestionBank(QStringList lines);
     static QuestionBank builtIn();
 
     const QStringList& lines() const { return m_lines; }
     QString LineAt(int index) const;
-    QString QuestionText(int record) const { return LineAt(7 * record + 1); }
-    QString OptionText(int record, int option) const { return LineAt(7 * record + 1 + option); }
+    QString QuestionText(int record) const { return LineAt(kBlock * record + 1); }
+    QString OptionText(int record, int option) const {
+        return LineAt(kBlock * record + 1 + option);
+    }
     int CorrectOption(int record) const;
-
-    // An option as a screen reader says it: "[A]     Ottawa. " becomes "A: Ottawa."
-    static QString spokenOption(const QString& line);
+    // Record 1..179 as one value; raises AppError for a record outside the bank.
+    Question question(int record) const;
 
 private:
     QStringList m_lines;

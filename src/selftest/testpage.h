@@ -1,12 +1,11 @@
 #pragma once
 
 #include "progress/finishedtest.h"
-#include "selftest/randomdraw.h"
-#include "selftest/teststate.h"
+#include "selftest/testengine.h"
+#include "widgets/page.h"
 
 #include <QDateTime>
 #include <QStringList>
-#include <QWidget>
 
 class FocusButton;
 class HtmlView;
@@ -14,26 +13,30 @@ class Label;
 class QuestionBank;
 class QComboBox;
 class QFrame;
-class QListView;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QButtonGroup;
+class QuestionOptions;
 class QKeyEvent;
 
-// The Test Yourself page: a multiple-choice test drawn at random from the question bank,
-// its running score, and the summary and wrong-answers report at the end.
-class TestPage : public QWidget {
+// The Test Yourself page: a view of the test engine. It shows the question drawn, the running
+// score, and the summary and wrong-answers report at the end, and hands the engine the length
+// and the choices the user gives.
+class TestPage : public Page {
     Q_OBJECT
 public:
     TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSource seed);
+
+    QString print(const Printer& print) override;
+    Copy copy() const override;
 
     void ComboBox2Change();
     void Button1Click();
     void Button2Click();
     void Button3Click();
 
-    const TestState& state() const { return m_state; }
+    const TestEngine& engine() const { return m_engine; }
+    const TestState& state() const { return m_engine.state(); }
 
     // Whether there is a place for the report: where the user has no folder of their own,
     // the test still runs, and its end says that the report cannot be saved.
@@ -51,7 +54,7 @@ public:
     // While a question is shown: A to D or 1 to 4 check that option, Enter presses Submit.
     // Returns whether the key was one of them. The window hands it the keys that reach it with
     // no control focused.
-    bool answerKey(QKeyEvent* event);
+    bool answerKey(QKeyEvent* event) override;
 
     QFrame* Bevel2;
     Label* Label17;
@@ -81,10 +84,8 @@ public:
     Label* Label22;
     Label* Label25;
     HtmlView* WebBrowser3;
-    QListView* ListBox3;
     QPlainTextEdit* Memo2;
     QPushButton* Button3;
-    QListView* ListBox2;
 
 signals:
     // What was asked and answered: at completion, and at an early end with at least one answer.
@@ -94,26 +95,28 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    bool running() const;
-    QRadioButton* radio(int k) const;
-    void uncheckAll();
+    void buildLabels(QWidget* parent, bool onPanel);
+    void buildQuestionArea();
+    void buildResultsPanel();
+    void describeForScreenReaders();
     // The controls under the results panel while it covers them, and the panel while it has no
     // width, are out of sight.
     void concealOutOfSight();
     // "k of N" for the question shown, and its announcement, with the length N.
     void showPosition(int length);
+    void showQuestion(int length);
+    static QString positionText(int number, int length);
+    static QString submitText() { return tr("Submit"); }
+    static QString chooseFirst() { return tr("Select one of the options. Then press this button"); }
     void complete();
     // The question on screen, its position and its options, to a screen reader.
     void announceQuestion();
     void writeReport();
     QList<Label*> resultLabels() const;
     static QString spoken(const Label* caption, const Label* value);
-    FinishedTest asked(int length, bool endedEarly) const;
 
-    const QuestionBank& m_bank;
     bool m_reportKept = true;
-    RandomDraw m_random;
-    TestState m_state;
-    QButtonGroup* m_options;
-    QDateTime m_finished;
+    TestEngine m_engine;
+    QuestionOptions* m_options;
+    Report m_lastReport;
 };

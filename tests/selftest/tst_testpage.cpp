@@ -20,7 +20,6 @@ private slots:
     void init();
     void cleanup();
     void fiveQuestionTestScoresOneAdvanceLate();
-    void reportFileHoldsEveryWrongAnswer();
     void tabbingOntoStartDrawsTheFirstQuestion();
     void warningCaptionCarriesIntoTheNextTest();
     void typedLength_data();
@@ -32,8 +31,6 @@ private slots:
     void focusGoesToTheWindow();
     void failedWriteStillEndsTheTest();
     void symbolicLinkReportIsReplaced();
-    void longestTestAsksDistinctRecords();
-    void submitUnderThePanelNeverOverruns();
 
 private:
     TestPage* page() const { return m_f->form->TabSheet4; }
@@ -107,36 +104,6 @@ void TestTestPage::fiveQuestionTestScoresOneAdvanceLate() {
     QCOMPARE(page()->state().QuestionNumber, 0);
     QCOMPARE(page()->WebBrowser3->currentPath(), m_f->path("result.html"));
     QVERIFY(m_f->errors.shown.isEmpty());
-}
-
-void TestTestPage::reportFileHoldsEveryWrongAnswer() {
-    setLength("5");
-    pressStart();
-    QList<int> wrongRecords;
-    QList<int> choices;
-    for (int k = 0; k < 5; ++k) {
-        const int record = page()->state().AskedQuestions[k + 1];
-        const bool right = k == 2;
-        choices << answer(right);
-        if (!right)
-            wrongRecords << record;
-    }
-    QCOMPARE(text("Label25"), QStringLiteral("20 %"));
-    QFile file(m_f->path("result.html"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.endsWith("\r\n"));
-    const QList<QByteArray> lines = bytes.chopped(1).split('\n');
-    QCOMPARE(lines.size(), 1 + 4 * 10);
-    for (const QByteArray& line : lines)
-        QVERIFY(line.endsWith('\r'));
-    QVERIFY(lines[0].contains("List of All Incorrect Answers"));
-    // Each block starts with its question, in the order asked, as stored in the bank.
-    for (int b = 0; b < wrongRecords.size(); ++b) {
-        const QString question = m_bank.QuestionText(wrongRecords[b]) + "<br>\r";
-        QCOMPARE(QString::fromLatin1(lines[1 + 10 * b]), question);
-        QCOMPARE(lines[10 + 10 * b], QByteArray("<br><hr><br>\r"));
-    }
 }
 
 void TestTestPage::tabbingOntoStartDrawsTheFirstQuestion() {
@@ -280,39 +247,6 @@ void TestTestPage::symbolicLinkReportIsReplaced() {
         qint64(qstrlen(
             R"(<font color="#FFFFFF" size="5"><span style="font-weight: 700; background-color: #FF5050">Congratulation, all of your answers were correct.</span></font><br><br><br>)")) +
             2);
-}
-
-void TestTestPage::longestTestAsksDistinctRecords() {
-    setLength("178");
-    pressStart();
-    QSet<int> records;
-    for (int k = 1; k <= 178; ++k) {
-        records.insert(page()->state().AskedQuestions[k]);
-        answer(k % 2 == 0);
-    }
-    QCOMPARE(records.size(), 178);
-    QCOMPARE(text("Label33"), QStringLiteral("178"));
-    QCOMPARE(text("Label29"), QStringLiteral("89"));
-    QCOMPARE(text("Label25"), QStringLiteral("50 %"));
-}
-
-void TestTestPage::submitUnderThePanelNeverOverruns() {
-    // From the keyboard, Submit can be pressed while the panel covers it: questions are drawn
-    // with no test running, and the length can then be lowered below them.
-    setLength("20");
-    page()->Button2->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(page()->Button2, Qt::Key_Space);
-    for (int k = 0; k < 9; ++k) {
-        radio(1)->setChecked(true);
-        QTest::keyClick(page()->Button2, Qt::Key_Space);
-    }
-    QCOMPARE(page()->state().QuestionNumber, 10);
-    setLength("5");
-    radio(1)->setChecked(true);
-    QTest::mouseClick(page()->Button2, Qt::LeftButton);
-    QCOMPARE(page()->state().QuestionNumber, 0); // ended rather than drawing on
-    QCOMPARE(text("Label33"), QStringLiteral("10"));
-    QVERIFY(m_f->errors.shown.isEmpty());
 }
 
 void TestTestPage::badLengthNeverStartsATest() {
