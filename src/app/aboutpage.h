@@ -2,7 +2,7 @@
 
 #include "widgets/zelurllabel.h"
 
-#include <QWidget>
+#include "widgets/page.h"
 
 class Label;
 class QFrame;
@@ -11,7 +11,7 @@ class QFrame;
 // sources they were drawn from, and three links. Its controls overlap and are created in the
 // order they are painted, so a later one covers an earlier one; nothing on it changes after
 // creation.
-class AboutPage : public QWidget {
+class AboutPage : public Page {
     Q_OBJECT
 public:
     static constexpr char kSupportAddress[] = "support@example.org";

@@ -6,13 +6,15 @@
 #include <functional>
 
 class ErrorBox;
+class Page;
 class QTextDocument;
 class QWidget;
 
-// Ctrl+S and Ctrl+P on the window. On the Test Yourself page Ctrl+S saves a copy of the report
-// of the last test finished in this window wherever the user chooses, and Ctrl+P prints it (or
-// makes a PDF) under a heading with its summary. On the Study Guide and Practice pages Ctrl+P
-// prints the chapter or the answer being read.
+// Ctrl+S and Ctrl+P on the window: the page shown says what it saves or prints, and the dialogs
+// and the error box are here. On the Test Yourself page Ctrl+S saves a copy of the report of the
+// last test finished in this window wherever the user chooses, and Ctrl+P prints it (or makes a
+// PDF) under a heading with its summary. On the Study Guide and Practice pages Ctrl+P prints the
+// chapter or the answer being read.
 class DocumentActions : public QObject {
     Q_OBJECT
 public:
@@ -33,7 +35,7 @@ public:
     void print();
 
 private:
-    QString currentPage() const;
+    Page* currentPage() const;
     void fail(const QString& message);
 
     QWidget* m_window;

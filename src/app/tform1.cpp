@@ -44,7 +44,8 @@ TForm1::TForm1(Content content, FormServices services)
     controls::installFontSubstitutes();
     conceal::installAccessibility();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Orvane 1.3 (jan-feb.2003)"));
+    conceal::markContainer(this, conceal::Container::Window);
+    setWindowTitle(tr("Orvane 1.3 (jan-feb.2003)"));
     setFont(controls::windowFont());
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
@@ -56,17 +57,17 @@ TForm1::TForm1(Content content, FormServices services)
     // their controls right after the first frame (finishStartup). Built in the order of their
     // tabs, the controls take the same places in the focus chain as if built here.
     PageControl1 = new PageControl(this, "PageControl1", {4, 3, 748, 422});
-    PageControl1->addTab(QStringLiteral("Study Guide")); // its page: buildFirstScreen()
-    addPageLater(TabSheet1, QStringLiteral("Practice Section"), [this] {
+    // The pages, in the order of their tabs. My Progress joins them once a test is completed.
+    PageControl1->addTab(tr("Study Guide")); // its page: buildFirstScreen()
+    addPageLater(TabSheet1, tr("Practice Section"), [this] {
         return new PracticePage(this, m_content.practiceList, builtInLogo());
     });
-    addPageLater(TabSheet4, QStringLiteral("Test Yourself"), [this] {
+    addPageLater(TabSheet4, tr("Test Yourself"), [this] {
         auto* page = new TestPage(this, m_content.bank, m_services.seed);
         page->setReportKept(m_services.reportKept);
         return page;
     });
-    addPageLater(TabSheet3, QStringLiteral("About"),
-                 [this] { return new AboutPage(this, m_services.openUrl); });
+    addPageLater(TabSheet3, tr("About"), [this] { return new AboutPage(this, m_services.openUrl); });
     PageControl1->setCurrentIndex(0);
     PageControl1->setFocus(Qt::OtherFocusReason);
     afterFirstFrame(this, [this] { finishStartup(); });
@@ -166,18 +167,18 @@ void TForm1::showProgress() {
         return;
     }
     TabSheet5 = new ProgressPage(this, *m_services.history, m_content.bank, m_content.chapters);
-    PageControl1->addPage(TabSheet5, QStringLiteral("My Progress"));
+    PageControl1->addPage(TabSheet5, tr("My Progress"));
     // As choosing the chapter in the Study Guide's list would: a new choice runs the handler
     // through the list's change, the chapter already chosen runs it again.
     connect(TabSheet5, &ProgressPage::chapterChosen, this, [this](int chapter) {
-        PageControl1->setCurrentIndex(0);
+        PageControl1->setCurrentPage(TabSheet2);
         if (TabSheet2->ComboBox1->currentIndex() == chapter - 1)
             dispatch(&TForm1::ComboBox1Change);
         else
             TabSheet2->ComboBox1->setCurrentIndex(chapter - 1);
     });
     connect(TabSheet5, &ProgressPage::answerPageChosen, this, [this](int practice) {
-        PageControl1->setCurrentIndex(1);
+        PageControl1->setCurrentPage(TabSheet1);
         if (TabSheet1->ListBox1->currentRow() == practice - 1)
             dispatch(&TForm1::ListBox1Click);
         else
@@ -185,7 +186,7 @@ void TForm1::showProgress() {
         dispatch(&TForm1::BitBtn1Click);
     });
     connect(TabSheet5, &ProgressPage::testYourselfChosen, this,
-            [this] { PageControl1->setCurrentIndex(2); });
+            [this] { PageControl1->setCurrentPage(TabSheet4); });
 }
 
 void TForm1::dispatch(Handler handler) {
@@ -194,7 +195,7 @@ void TForm1::dispatch(Handler handler) {
         (this->*handler)();
         return;
     } catch (const AppError& error) {
-        message = error.message();
+        message = errorMessage(error.error());
     } catch (const std::exception& error) {
         message = QString::fromLocal8Bit(error.what());
     }
@@ -223,9 +224,8 @@ bool TForm1::event(QEvent* event) {
 void TForm1::keyPressEvent(QKeyEvent* event) {
     // With no control focused (after Start and after each Submit) the answer keys reach the
     // window; they belong to the test page.
-    if (PageControl1->currentPage() == TabSheet4 && TabSheet4->answerKey(event))
-        return;
-    if (TabSheet5 && PageControl1->currentPage() == TabSheet5 && TabSheet5->answerKey(event))
+    Page* page = PageControl1->currentPage();
+    if (page && page->answerKey(event))
         return;
     QWidget::keyPressEvent(event);
 }

@@ -11,11 +11,12 @@
 #include <QPushButton>
 
 PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, const QImage& logo)
-    : QWidget(parent) {
+    : Page(parent) {
+    conceal::markContainer(this, conceal::Container::Pane);
     setObjectName(QStringLiteral("TabSheet1"));
     const QFont navy = controls::verdanaTitle();
     Label2 = controls::headingBand(this, "Label2", {2, 4, 727, 17},
-                                   QStringLiteral("Orvane: Practice Section"));
+                                   tr("Orvane: Practice Section"));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -32,8 +33,8 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
     Label4 = new Label(this, "Label4", {2, 25, 727, 13}, QStringLiteral("Label4"), navy,
                        controls::kMaroon, Label::Sizing::Fixed);
     Label5 = new Label(this, "Label5", {6, 120, 412, 12},
-                       QStringLiteral("Type in what you think is the correct answer, then click "
-                                      "the button at the bottom:"),
+                       tr("Type in what you think is the correct answer, then click the "
+                          "button at the bottom:"),
                        navy, controls::kNavy);
     Bevel3 = controls::bevel(this, "Bevel3", {3, 253, 726, 97});
 
@@ -56,7 +57,7 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setTabChangesFocus(true);
 
-    BitBtn1 = new QPushButton(QStringLiteral("click here to get the correct answer"), this);
+    BitBtn1 = new QPushButton(tr("click here to get the correct answer"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(241, 365, 285, 21);
     BitBtn1->setFont(controls::font(QStringLiteral("MS Sans Serif"), 11, true));
@@ -68,13 +69,13 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
     WebBrowser2 = new HtmlView(this, "WebBrowser2");
     WebBrowser2->setGeometry(13, 259, 0, 57);
 
-    ListBox1->setAccessibleName(QStringLiteral("Practice questions"));
-    Memo1->setAccessibleName(QStringLiteral("Your answer"));
+    ListBox1->setAccessibleName(tr("Practice questions"));
+    Memo1->setAccessibleName(tr("Your answer"));
     Memo1->setAccessibleDescription(Label5->text());
     BitBtn1->setAccessibleDescription(
-        QStringLiteral("Shows the answer page of the chosen question"));
-    WebBrowser2->setAccessibleName(QStringLiteral("Answer"));
-    Image1->setAccessibleName(QStringLiteral("Orvane logo"));
+        tr("Shows the answer page of the chosen question"));
+    WebBrowser2->setAccessibleName(tr("Answer"));
+    Image1->setAccessibleName(tr("Orvane logo"));
 
     setTabOrder(ListBox1, Memo1);
     setTabOrder(Memo1, BitBtn1);
@@ -85,19 +86,19 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
 QString PracticePage::sectionLine(int index) {
     // Taken as unsigned, as the list index always is; -1 never gets this far.
     if (static_cast<unsigned>(index) >= 180u)
-        return QStringLiteral("Section II. Questions about your region (questions 181-197)");
-    return QStringLiteral("Section I. Questions about Canada (questions 1-180)");
+        return tr("Section II. Questions about your region (questions 181-197)");
+    return tr("Section I. Questions about Canada (questions 1-180)");
 }
 
 void PracticePage::ListBox1Click() {
     const int index = ListBox1->currentRow();
     const int number = index + 1;
     if (index < 0 || index >= ListBox1->count())
-        throw AppError(QStringLiteral("List index out of bounds (%1)").arg(index));
+        throw AppError(Error::Code::ListIndex, {QString::number(index)});
     Label3->setCaption(ListBox1->item(index)->text());
     WebBrowser2->resize(0, WebBrowser2->height());
     conceal::setConcealed(WebBrowser2, true); // the answer is not given away before the reveal
-    WebBrowser2->setAccessibleName(QStringLiteral("Answer to question %1").arg(number));
+    WebBrowser2->setAccessibleName(tr("Answer to question %1").arg(number));
     Memo1->clear();
     WebBrowser2->Navigate(QStringLiteral("answers/%1.html").arg(number));
     Label4->setCaption(sectionLine(index));
@@ -109,4 +110,13 @@ void PracticePage::BitBtn1Click() {
     // The focus stays on the button; the answer comes to the listener as it comes into sight.
     Announcer::of(this)->announce(WebBrowser2->accessibleName() + QStringLiteral(": ") +
                                   WebBrowser2->toPlainText().simplified());
+}
+
+QString PracticePage::print(const Printer& print) {
+    // The answer view is there, but folded to no width, until an answer is asked for.
+    if (WebBrowser2->width() == 0)
+        return tr("The answer is not shown yet. Click \"click here to get the correct answer\", "
+                  "then press Ctrl+P to print it.");
+    print(*WebBrowser2->document());
+    return {};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "widgets/page.h"
 
 class HtmlView;
 class Label;
@@ -12,10 +12,12 @@ class QPushButton;
 
 // The Practice Section page: the practice questions, a box for the user's own answer, and the
 // question's answer page, hidden until the user asks for it.
-class PracticePage : public QWidget {
+class PracticePage : public Page {
     Q_OBJECT
 public:
     PracticePage(QWidget* parent, const QStringList& practiceList, const QImage& logo);
+
+    QString print(const Printer& print) override;
 
     void ListBox1Click();
     void BitBtn1Click();

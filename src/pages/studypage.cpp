@@ -6,26 +6,31 @@
 
 #include <QAbstractItemView>
 
-StudyPage::StudyPage(QWidget* parent, const QStringList& chapters) : QWidget(parent) {
+StudyPage::StudyPage(QWidget* parent, const QStringList& chapters) : Page(parent) {
     setObjectName(QStringLiteral("TabSheet2"));
     Label6 = controls::headingBand(this, "Label6", {5, 4, 727, 17},
-                                   QStringLiteral("Orvane - Study Guide"));
+                                   tr("Orvane - Study Guide"));
     WebBrowser1 = new HtmlView(this, "WebBrowser1");
     WebBrowser1->setGeometry(7, 56, 729, 329);
     ComboBox1 = new PickList(this, "ComboBox1", {7, 28, 401, 22});
     ComboBox1->addItems(chapters);
     ComboBox1->setCurrentIndex(0);
 
-    WebBrowser1->setAccessibleName(QStringLiteral("Chapter page"));
-    ComboBox1->setAccessibleName(QStringLiteral("Chapter"));
-    ComboBox1->view()->setAccessibleName(QStringLiteral("Chapters"));
+    WebBrowser1->setAccessibleName(tr("Chapter page"));
+    ComboBox1->setAccessibleName(tr("Chapter"));
+    ComboBox1->view()->setAccessibleName(tr("Chapters"));
     ComboBox1->setAccessibleDescription(
-        QStringLiteral("Choose a chapter of the study guide to read"));
+        tr("Choose a chapter of the study guide to read"));
 }
 
 void StudyPage::ComboBox1Change() {
     const int chapter = ComboBox1->currentIndex() + 1;
     WebBrowser1->setAccessibleName(
-        QStringLiteral("Chapter %1: %2").arg(chapter).arg(ComboBox1->currentText().trimmed()));
+        tr("Chapter %1: %2").arg(chapter).arg(ComboBox1->currentText().trimmed()));
     WebBrowser1->Navigate(QStringLiteral("study/%1.html").arg(chapter));
+}
+
+QString StudyPage::print(const Printer& print) {
+    print(*WebBrowser1->document());
+    return {};
 }

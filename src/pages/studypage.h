@@ -1,16 +1,18 @@
 #pragma once
 
-#include <QWidget>
+#include "widgets/page.h"
 
 class HtmlView;
 class Label;
 class PickList;
 
 // The Study Guide page: a chapter selector over the chapter's page.
-class StudyPage : public QWidget {
+class StudyPage : public Page {
     Q_OBJECT
 public:
     StudyPage(QWidget* parent, const QStringList& chapters);
+
+    QString print(const Printer& print) override;
 
     void ComboBox1Change();
 

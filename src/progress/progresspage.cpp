@@ -52,7 +52,7 @@ QString optionText(const QString& line) {
 
 ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const QuestionBank& bank,
                            const QStringList& chapterTitles)
-    : QWidget(parent), m_history(history), m_bank(bank), m_chapterTitles(chapterTitles) {
+    : Page(parent), m_history(history), m_bank(bank), m_chapterTitles(chapterTitles) {
     setObjectName(QStringLiteral("TabSheet5"));
     const QFont plain = controls::windowFont();
     const QFont title = controls::verdanaTitle();
@@ -120,8 +120,7 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     connect(TestLink, &QPushButton::clicked, this, &ProgressPage::testYourselfChosen);
     connect(m_options, &QButtonGroup::idClicked, this,
             [this](int k) {
-                announce(QStringLiteral("You chose ") +
-                         QuestionBank::spokenOption(DrillOptions[k - 1]->text()));
+                announce(tr("You chose %1").arg(m_bank.question(m_record).spokenOption(k)));
             });
 
     DrillButton->setAccessibleDescription(
@@ -274,7 +273,7 @@ void ProgressPage::askNext() {
         option->setChecked(false);
         option->setEnabled(true);
         option->setText(m_bank.OptionText(m_record, k));
-        spoken << QuestionBank::spokenOption(option->text());
+        spoken << m_bank.question(m_record).spokenOption(k);
     }
     m_options->setExclusive(true);
     setOptionsShown(true);

@@ -3,7 +3,7 @@
 #include "progress/chapterreview.h"
 
 #include <QSet>
-#include <QWidget>
+#include "widgets/page.h"
 
 class HistoryStore;
 class Label;
@@ -17,7 +17,7 @@ class TrendChart;
 // The My Progress page: the trend of the recent tests, the chapters to review, and a drill of
 // the questions missed. It reads and writes the history only; where the pages it points to
 // lie is the window's business, told through its signals.
-class ProgressPage : public QWidget {
+class ProgressPage : public Page {
     Q_OBJECT
 public:
     static constexpr int kChapterLinks = 5;
@@ -29,7 +29,8 @@ public:
     void refresh();
     // While a drill question is shown: A to D or 1 to 4 choose, Enter submits, and then Enter
     // goes on to the next question. Returns whether the key was one of them.
-    bool answerKey(QKeyEvent* event);
+    bool answerKey(QKeyEvent* event) override;
+
 
     Label* Heading;
     TrendChart* Chart;

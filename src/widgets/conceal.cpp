@@ -10,6 +10,7 @@ namespace {
 
 constexpr char kConcealed[] = "orvaneConcealed";
 constexpr char kOpenPolicy[] = "orvaneOpenFocusPolicy";
+constexpr char kContainer[] = "orvaneContainer";
 
 // A container whose accessible children are only those in sight.
 class ContainerInSight : public QAccessibleWidget {
@@ -55,11 +56,12 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    if (className == QLatin1String("TForm1"))
+    switch (conceal::Container(widget->property(kContainer).toInt())) {
+    case conceal::Container::Window:
         return new ContainerInSight(widget, QAccessible::Window);
-    if (className == QLatin1String("TestPage") || className == QLatin1String("PracticePage") ||
-        widget->objectName() == QLatin1String("Panel1"))
+    case conceal::Container::Pane:
         return new ContainerInSight(widget, QAccessible::Pane);
+    }
     // The pages' stack is no place of its own to a listener: as a "layered pane" Orca names it
     // each time the focus enters a page.
     if (className == QLatin1String("QStackedWidget"))
@@ -104,6 +106,10 @@ bool isOutOfSight(const QWidget* control) {
             return true;
     }
     return false;
+}
+
+void markContainer(QWidget* widget, Container role) {
+    widget->setProperty(kContainer, int(role));
 }
 
 void installAccessibility() {

@@ -15,6 +15,10 @@ void setConcealed(QWidget* control, bool concealed);
 void setFocusPolicy(QWidget* control, Qt::FocusPolicy policy);
 // Concealed, hidden, of no width or height, or inside such a control.
 bool isOutOfSight(const QWidget* control);
+// A container whose accessible children are only those in sight: the window as a frame, or a
+// pane. Marked before anything asks for its accessible interface, in its constructor.
+enum class Container { Window = 1, Pane };
+void markContainer(QWidget* widget, Container role);
 // Leaves controls out of sight out of the accessibility tree, and gives the window the frame
 // role that screen readers expect of a top-level window. Installing it twice does nothing.
 void installAccessibility();

@@ -1,5 +1,7 @@
 #include "widgets/pagecontrol.h"
 
+#include "widgets/page.h"
+
 #include "widgets/announcer.h"
 
 #include <QPainter>
@@ -107,7 +109,7 @@ PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
         // Where the focus is on no control (during a test), a screen reader is told of the
         // new page by nothing else.
         if (isVisible() && !m_tabs->hasFocus())
-            Announcer::of(this)->announce(m_tabs->tabText(index) + QStringLiteral(" page"));
+            Announcer::of(this)->announce(tr("%1 page").arg(m_tabs->tabText(index)));
     });
     // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from anywhere in the window.
     const auto step = [this](int by) {
@@ -125,7 +127,7 @@ PageControl::PageControl(QWidget* parent, const char* name, QRect geometry)
     connect(previous, &QShortcut::activated, this, [step] { step(-1); });
 }
 
-void PageControl::addPage(QWidget* page, const QString& caption) {
+void PageControl::addPage(Page* page, const QString& caption) {
     setPage(addTab(caption), page);
 }
 
@@ -137,7 +139,7 @@ int PageControl::addTab(const QString& caption) {
     return index;
 }
 
-void PageControl::setPage(int index, QWidget* page) {
+void PageControl::setPage(int index, Page* page) {
     m_pages->insertWidget(index, page);
     static_cast<FlatTabBar*>(m_tabs)->measure();
     // Placed now, not at the next layout pass: a page given while the window is shown is
@@ -153,6 +155,12 @@ void PageControl::setCurrentIndex(int index) {
     m_tabs->setCurrentIndex(index);
 }
 
-QWidget* PageControl::currentPage() const {
-    return m_pages->currentWidget();
+Page* PageControl::currentPage() const {
+    return static_cast<Page*>(m_pages->currentWidget());
+}
+
+void PageControl::setCurrentPage(Page* page) {
+    const int index = m_pages->indexOf(page);
+    if (index >= 0)
+        m_tabs->setCurrentIndex(index);
 }

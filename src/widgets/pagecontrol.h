@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Page;
 class QStackedWidget;
 class QTabBar;
 
@@ -11,15 +12,16 @@ class PageControl : public QWidget {
 public:
     PageControl(QWidget* parent, const char* name, QRect geometry);
 
-    void addPage(QWidget* page, const QString& caption);
+    void addPage(Page* page, const QString& caption);
     // A tab whose page comes later: the caption shows at once, the page once setPage() gives
     // it. Pages must be given in the order of their tabs; the tabs are sized once the first
     // page is given.
     int addTab(const QString& caption);
-    void setPage(int index, QWidget* page);
+    void setPage(int index, Page* page);
     int currentIndex() const;
     void setCurrentIndex(int index);
-    QWidget* currentPage() const;
+    Page* currentPage() const;
+    void setCurrentPage(Page* page);
     QTabBar* tabBar() const { return m_tabs; }
 
     static constexpr QRect kPageRect{4, 27, 740, 391};

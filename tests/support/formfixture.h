@@ -35,7 +35,7 @@ public:
     FormFixture& operator=(const FormFixture&) = delete;
 
     TForm1& create() {
-        form = std::make_unique<TForm1>(Content::builtIn(),
+        form = std::make_unique<TForm1>(content,
                                         FormServices{&errors,
                                                      [this] { return seed; },
                                                      [this](const QUrl& url) { opened << url; },
@@ -71,6 +71,7 @@ public:
     }
     QString path(const QString& relative) const { return m_dir.filePath(relative); }
 
+    Content content = Content::builtIn();
     std::uint32_t seed = 20030101;
     HistoryStore* history = nullptr; // none: no history, as in most tests
     RecordingErrorBox errors;
