@@ -35,7 +35,7 @@ void print(std::FILE* stream, const QString& text) {
 int readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Study for the Canadian citizenship test: read the study guide, check "
+        QCoreApplication::translate("main", "Study for the Canadian citizenship test: read the study guide, check "
                        "yourself\nagainst the practice questions, and take a random test.\n\n"
                        "On the Test Yourself page, Ctrl+S saves a copy of the report of the last "
                        "test\nand Ctrl+P prints it or saves it as PDF; on the Study Guide and "
@@ -49,9 +49,9 @@ int readCommandLine(const QStringList& arguments) {
                        "(~/.local/share/orvane/history.sqlite); delete that file to start afresh."));
     // Qt's own --help-all would list options of the window toolkit that the man page covers.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
+                                  QCoreApplication::translate("main", "Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+                                     QCoreApplication::translate("main", "Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
     const QStringList given = arguments.mid(1);
@@ -72,7 +72,8 @@ int readCommandLine(const QStringList& arguments) {
         return 0;
     }
     for (const QString& argument : given)
-        print(stderr, QStringLiteral("orvane: ignoring the argument '%1'\n").arg(argument));
+        print(stderr, QCoreApplication::translate("main", "orvane: ignoring the argument '%1'\n")
+                          .arg(argument));
     return -1;
 }
 
@@ -107,12 +108,13 @@ void startupMessage(QtMsgType type, const QMessageLogContext& context, const QSt
         return;
     }
     if (const QString noDisplay = unreachableDisplay(g_argc, g_argv); !noDisplay.isEmpty()) {
-        print(stderr, QStringLiteral("orvane: %1.\nRun it on a desktop, or in a virtual one:  "
-                                     "xvfb-run -a orvane\n")
+        print(stderr, QCoreApplication::translate("main", "orvane: %1.\nRun it on a desktop, or in a "
+                                                          "virtual one:  xvfb-run -a orvane\n")
                           .arg(noDisplay));
     } else {
         forwardHeld();
-        print(stderr, QStringLiteral("orvane: the window cannot be opened: %1\n").arg(message));
+        print(stderr, QCoreApplication::translate("main", "orvane: the window cannot be opened: %1\n")
+                          .arg(message));
     }
     std::_Exit(2);
 }
@@ -188,12 +190,15 @@ int main(int argc, char* argv[]) {
         WorkingFolder::Environment::fromProcess(QCoreApplication::applicationDirPath());
     const WorkingFolder::Choice place = WorkingFolder::choose(QDir::currentPath(), environment);
     if (!place.folder.isEmpty() && !QDir::setCurrent(place.folder))
-        print(stderr, QStringLiteral("orvane: cannot work in %1\n").arg(place.folder));
+        print(stderr, QCoreApplication::translate("main", "orvane: cannot work in %1\n")
+                          .arg(place.folder));
     if (!place.problem.isEmpty())
         print(stderr,
-              QStringLiteral("orvane: %1 (working in %2%3)\n")
+              QCoreApplication::translate("main", "orvane: %1 (working in %2%3)\n")
                   .arg(place.problem, QDir::currentPath(),
-                       place.reportKept ? QString() : QStringLiteral("; no report can be saved")));
+                       place.reportKept ? QString()
+                                        : QCoreApplication::translate("main",
+                                                                      "; no report can be saved")));
 
     MessageErrorBox errorBox(title);
     FormServices services{&errorBox, RandomDraw::clockSeed(),

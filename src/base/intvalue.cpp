@@ -1,14 +1,13 @@
 #include "base/intvalue.h"
 
 #include "base/apperror.h"
-#include "base/errortext.h"
 
 #include <cstdint>
 
 namespace {
 
 [[noreturn]] void invalid(const QString& text) {
-    throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(isolated(text)));
+    throw AppError(Error::Code::NotAnInteger, {text});
 }
 
 int hexDigit(QChar c) {

@@ -7,7 +7,7 @@
 QStringList loadTextList(const QString& resourcePath) {
     QFile file(resourcePath);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Cannot open the built-in list %1").arg(resourcePath));
+        throw AppError(Error::Code::MissingList, {resourcePath});
     QString text = QString::fromUtf8(file.readAll());
     if (text.endsWith(u'\n'))
         text.chop(1);

@@ -2,7 +2,6 @@
 
 #include "base/apperror.h"
 #include "base/cp1252.h"
-#include "base/errortext.h"
 
 #include <QFileInfo>
 
@@ -18,8 +17,8 @@
 namespace {
 
 [[noreturn]] void cannotCreate(const QString& fullPath, int error) {
-    throw AppError(QStringLiteral("Cannot create file \"%1\". %2")
-                       .arg(isolated(fullPath), QString::fromLocal8Bit(std::strerror(error))));
+    throw AppError(Error::Code::CannotCreateFile,
+                   {fullPath, QString::fromLocal8Bit(std::strerror(error))});
 }
 
 bool writeAll(int fd, const QByteArray& bytes) {
@@ -87,9 +86,7 @@ int makeLockedTemp(QByteArray& temp) {
 } // namespace
 
 void refuseReportFile(const QString& fullPath) {
-    throw AppError(QStringLiteral("Cannot create file \"%1\". %2")
-                       .arg(isolated(fullPath),
-                            QStringLiteral("There is no folder of your own to keep it in.")));
+    throw AppError(Error::Code::NoFolderOfYourOwn, {fullPath});
 }
 
 QByteArray reportBytes(const QStringList& lines) {

@@ -10,7 +10,7 @@ namespace testrules {
 int drawRecord(RandomDraw& random, const TestState& state) {
     const int asked = state.QuestionNumber - 1;
     if (asked >= QuestionBank::kRecords)
-        throw AppError(QStringLiteral("Every question of the bank has been asked"));
+        throw AppError(Error::Code::BankExhausted);
     random.reseed();
     for (;;) {
         const int d = random.next(QuestionBank::kRecords);

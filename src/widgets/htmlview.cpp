@@ -173,13 +173,13 @@ QVariant HtmlView::loadResource(int type, const QUrl& name) {
     }
     const QString shown = (path.isEmpty() ? url.toString() : QDir::cleanPath(path)).toHtmlEscaped();
     if (file.status == PageFile::Status::TooLarge)
-        return QStringLiteral("<html><body><h3>This page cannot be opened</h3>"
-                              "<p>The file <b>%1</b> is too large to be a page of the guide "
-                              "(more than %2 MiB).</p></body></html>")
+        return tr("<html><body><h3>This page cannot be opened</h3>"
+                  "<p>The file <b>%1</b> is too large to be a page of the guide "
+                  "(more than %2 MiB).</p></body></html>")
             .arg(shown)
             .arg(PageFile::kMaxBytes / (1024 * 1024));
-    return QStringLiteral("<html><body><h3>This page cannot be opened</h3>"
-                          "<p>The file <b>%1</b> could not be opened.</p></body></html>")
+    return tr("<html><body><h3>This page cannot be opened</h3>"
+              "<p>The file <b>%1</b> could not be opened.</p></body></html>")
         .arg(shown);
 }
 

@@ -70,8 +70,8 @@ void TestIntValue::conversion() {
         intValue(text);
         QFAIL("no error raised");
     } catch (const AppError& error) {
-        QCOMPARE(error.message(),
-                 QStringLiteral("'%1' is not a valid integer value").arg(isolated(text)));
+        QCOMPARE(error.error().code, Error::Code::NotAnInteger);
+        QCOMPARE(error.error().args, QStringList{text});
     }
 }
 

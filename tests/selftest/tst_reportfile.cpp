@@ -61,8 +61,8 @@ void TestReportFile::failureNamesTheFileAndTheCause() {
         saveReportFile(path("result.html"), {"x"});
         QFAIL("no error raised");
     } catch (const AppError& error) {
-        QCOMPARE(error.message(), QStringLiteral("Cannot create file \"%1\". Is a directory")
-                                      .arg(isolated(path("result.html"))));
+        QCOMPARE(error.error().code, Error::Code::CannotCreateFile);
+        QCOMPARE(error.error().args, (QStringList{path("result.html"), "Is a directory"}));
     }
     QCOMPARE(leftovers(), QStringList{}); // no temporary file is left behind
 }

@@ -1,0 +1,428 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" sourcelanguage="en">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>Link: opens %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used Materials :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact Us :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Developed by: the Orvane team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Booklet: A Look at Canada, Citizenship and Immigration Canada, Ottawa, 2002</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Internet Resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane 1.3 (jan-feb.2003)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrades at :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This practice test consists of 178 multiple choice questions, including some that are specific to Ontario. I hope everyone of you understands, that it&apos;s hard task for to keep all Ontario political informations updated regularly. So, if in case you&apos;ll find that some answers are already outdated, please let us know by email. Also, for those who live outside of Ontario: please contact your local public library for information related to your area.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMPORTANT :</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentActions</name>
+    <message>
+        <source>Save a Copy of the Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ErrorBox</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every question of the bank has been asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open the built-in list %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no folder of your own to keep it in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HtmlView</name>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;h3&gt;This page cannot be opened&lt;/h3&gt;&lt;p&gt;The file &lt;b&gt;%1&lt;/b&gt; is too large to be a page of the guide (more than %2 MiB).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;h3&gt;This page cannot be opened&lt;/h3&gt;&lt;p&gt;The file &lt;b&gt;%1&lt;/b&gt; could not be opened.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>This page has nothing to print. Ctrl+P prints a chapter, an answer or the report of a test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageControl</name>
+    <message>
+        <source>%1 page</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PracticePage</name>
+    <message>
+        <source>Orvane: Practice Section</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type in what you think is the correct answer, then click the button at the bottom:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>click here to get the correct answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the answer page of the chosen question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Section II. Questions about your region (questions 181-197)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Section I. Questions about Canada (questions 1-180)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer to question %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer is not shown yet. Click &quot;click here to get the correct answer&quot;, then press Ctrl+P to print it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPage</name>
+    <message>
+        <source>You chose %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyPage</name>
+    <message>
+        <source>Orvane - Study Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapter page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a chapter of the study guide to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapter %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Orvane 1.3 (jan-feb.2003)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice Section</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Yourself</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TestPage</name>
+    <message>
+        <source>            
+   List of exluded questions:
+
+  34,43,50,51,53,54,58,75,76,135,136,137,147,163,165,177,191,193
+ 
+       Exluded from multiple choice test, because of their nature.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane: Test Yourself</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the number of questions you&apos;d like to be asked and then click the &quot;Start the test!&quot; button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start the Test!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End the Test!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested numbers of questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From 1 to 178</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submits the chosen option. Keys: A to D or 1 to 4 choose an option, Enter submits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excluded questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report of wrong answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2, %3, %4, %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The report of this test could not be saved.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane Test Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No test has been finished in this window yet. Its report can be saved when it ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No test has been finished in this window yet. Its report can be printed when it ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane test report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select one of the options. Then press this button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of questions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Results:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success Rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Study for the Canadian citizenship test: read the study guide, check yourself
+against the practice questions, and take a random test.
+
+On the Test Yourself page, Ctrl+S saves a copy of the report of the last test
+and Ctrl+P prints it or saves it as PDF; on the Study Guide and Practice
+Section pages, Ctrl+P prints the chapter or the answer being read.
+
+The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html
+(~/.local/share/orvane/result.html), unless the program is started in a
+folder that holds study/ or answers/ itself; it is then kept there.
+Any other argument is ignored.
+
+Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite
+(~/.local/share/orvane/history.sqlite); delete that file to start afresh.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>orvane: ignoring the argument &apos;%1&apos;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>orvane: %1.
+Run it on a desktop, or in a virtual one:  xvfb-run -a orvane
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>orvane: the window cannot be opened: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>orvane: cannot work in %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>orvane: %1 (working in %2%3)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; no report can be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
