@@ -10,5 +10,6 @@ struct Content {
     QStringList practiceList; // item p is practice question p + 1
     QStringList chapters;     // item c is chapter c + 1
 
-    static Content builtIn();
+    // The content in `language` ("fr"), or in English where none is named.
+    static Content builtIn(const QString& language = {});
 };

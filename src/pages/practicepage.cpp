@@ -37,7 +37,11 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
                           "button at the bottom:"),
                        navy, controls::kNavy);
     Bevel3 = controls::bevel(this, "Bevel3", {3, 253, 726, 97});
+    buildControls(practiceList);
+    describeForScreenReaders();
+}
 
+void PracticePage::buildControls(const QStringList& practiceList) {
     ListBox1 = new ListBox(this, "ListBox1");
     ListBox1->setGeometry(185, 43, 544, 72);
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -68,7 +72,9 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
 
     WebBrowser2 = new HtmlView(this, "WebBrowser2");
     WebBrowser2->setGeometry(13, 259, 0, 57);
+}
 
+void PracticePage::describeForScreenReaders() {
     ListBox1->setAccessibleName(tr("Practice questions"));
     Memo1->setAccessibleName(tr("Your answer"));
     Memo1->setAccessibleDescription(Label5->text());

@@ -34,4 +34,8 @@ public:
     QPlainTextEdit* Memo1;
     QPushButton* BitBtn1;
     HtmlView* WebBrowser2;
+
+private:
+    void buildControls(const QStringList& practiceList);
+    void describeForScreenReaders();
 };

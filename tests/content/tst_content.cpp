@@ -1,3 +1,4 @@
+#include "base/cp1252.h"
 #include "content/content.h"
 
 #include <QRegularExpression>
@@ -44,6 +45,7 @@ private slots:
     void chapterTitles();
     void recordAccess_data();
     void recordAccess();
+    void frenchEditionKeepsTheEnglishForm();
 
 private:
     Content m_content = Content::builtIn();
@@ -360,6 +362,28 @@ void TestContent::recordAccess() {
     QCOMPARE(b.OptionText(record, 4), b.LineAt(questionLine + 4));
     QCOMPARE(b.CorrectOption(record), b.LineAt(questionLine + 5).toInt());
     QCOMPARE(practiceNumber <= 180, record <= 164); // Section I records come first
+}
+
+// The French edition is the English one, line for line: the same records with the same keys,
+// so that a draw asks the same questions and the history counts them alike; the same form of
+// every line; and every character writable in the report's code page.
+void TestContent::frenchEditionKeepsTheEnglishForm() {
+    const Content fr = Content::builtIn(QStringLiteral("fr"));
+    const QList<std::pair<QStringList, QStringList>> lists = {
+        {bank(), fr.bank.lines()}, {practice(), fr.practiceList}, {m_content.chapters, fr.chapters}};
+    static const QRegularExpression form(QStringLiteral("^(\\[[A-D]\\]     |\\d+\\. |\\d+$|$)"));
+    for (const auto& [english, french] : lists) {
+        QCOMPARE(french.size(), english.size());
+        for (int i = 0; i < english.size(); ++i) {
+            const QString where = QStringLiteral("line %1: %2").arg(i + 1).arg(french[i]);
+            QVERIFY2(form.match(french[i]).captured() == form.match(english[i]).captured(),
+                     qPrintable(where));
+            QVERIFY2(endsWithBlank(french[i]) == endsWithBlank(english[i]), qPrintable(where));
+            QVERIFY2(cp1252::decode(cp1252::encode(french[i])) == french[i], qPrintable(where));
+        }
+    }
+    for (int r = 1; r <= QuestionBank::kRecords; ++r)
+        QCOMPARE(fr.bank.CorrectOption(r), m_content.bank.CorrectOption(r));
 }
 
 QTEST_APPLESS_MAIN(TestContent)
