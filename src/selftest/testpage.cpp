@@ -88,14 +88,6 @@ QString excludedNotice() {
                         "       Exluded from multiple choice test, because of their nature.");
 }
 
-QPushButton* pushButton(QWidget* parent, const char* name, QRect geometry, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    button->setAutoDefault(true); // Enter presses the focused button
-    return button;
-}
-
 } // namespace
 
 TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSource seed)
@@ -167,7 +159,7 @@ void TestPage::buildQuestionArea() {
             conceal::setFocusPolicy(button, button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
         m_engine.choose(option);
     });
-    Button2 = pushButton(this, "Button2", {192, 326, 313, 23}, submitText());
+    Button2 = controls::pushButton(this, "Button2", {192, 326, 313, 23}, submitText());
 }
 
 void TestPage::buildResultsPanel() {
@@ -184,7 +176,7 @@ void TestPage::buildResultsPanel() {
     QPalette white = Memo2->palette();
     white.setColor(QPalette::Base, Qt::white);
     Memo2->setPalette(white);
-    Button3 = pushButton(this, "Button3", {251, 44, 75, 21}, tr("End the Test!"));
+    Button3 = controls::pushButton(this, "Button3", {251, 44, 75, 21}, tr("End the Test!"));
     Button3->hide();
 }
 

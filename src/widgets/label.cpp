@@ -1,6 +1,7 @@
 #include "widgets/label.h"
 
 #include <QFrame>
+#include <QPushButton>
 
 Label::Label(QWidget* parent, const char* name, QRect geometry, const QString& text,
              const QFont& font, QColor color, Sizing sizing)
@@ -88,3 +89,12 @@ QFrame* bevel(QWidget* parent, const char* name, QRect geometry) {
 }
 
 } // namespace controls
+
+QPushButton* controls::pushButton(QWidget* parent, const char* name, QRect geometry,
+                                  const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(true); // Enter presses the focused button
+    return button;
+}

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+class QPushButton;
+
 // A label as the window layout describes it: opaque, with its own font and colour, and one of
 // three ways of sizing. setCaption() keeps the sizing rule when the text changes.
 class Label : public QLabel {
@@ -40,6 +42,8 @@ QFont font(const QString& family, int pixelSize, bool bold = false);
 QFont windowFont();
 QFont verdanaTitle(); // the navy 9 px bold captions
 QFrame* bevel(QWidget* parent, const char* name, QRect geometry);
+// A push button that Enter presses while it has the focus.
+QPushButton* pushButton(QWidget* parent, const char* name, QRect geometry, const QString& text);
 // The white band with a red bold title across the top of a page.
 Label* headingBand(QWidget* parent, const char* name, QRect geometry, const QString& text);
 
