@@ -1,0 +1,452 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_CA" sourcelanguage="en">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>Link: opens %1</source>
+        <translation>Lien&#xa0;: ouvre %1</translation>
+    </message>
+    <message>
+        <source>Used Materials :</source>
+        <translation>Sources&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Contact Us :</source>
+        <translation>Contact&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Developed by: the Orvane team</source>
+        <translation>Réalisé par&#xa0;: l&apos;équipe Orvane</translation>
+    </message>
+    <message>
+        <source>- Booklet: A Look at Canada, Citizenship and Immigration Canada, Ottawa, 2002</source>
+        <translation>- Brochure&#xa0;: Regard sur le Canada, Citoyenneté et Immigration Canada, Ottawa, 2002</translation>
+    </message>
+    <message>
+        <source>- Internet Resources</source>
+        <translation>- Ressources Internet</translation>
+    </message>
+    <message>
+        <source>Orvane</source>
+        <translation>Orvane</translation>
+    </message>
+    <message>
+        <source>Orvane 1.3 (jan-feb.2003)</source>
+        <translation>Orvane 1.3 (janv.-févr. 2003)</translation>
+    </message>
+    <message>
+        <source>Upgrades at :</source>
+        <translation>Mises à jour&#xa0;:</translation>
+    </message>
+    <message>
+        <source>This practice test consists of 178 multiple choice questions, including some that are specific to Ontario. I hope everyone of you understands, that it&apos;s hard task for to keep all Ontario political informations updated regularly. So, if in case you&apos;ll find that some answers are already outdated, please let us know by email. Also, for those who live outside of Ontario: please contact your local public library for information related to your area.</source>
+        <translation>Ce test d&apos;exercice comprend 178 questions à choix multiple, dont certaines portent sur l&apos;Ontario. Vous comprendrez qu&apos;il est difficile de tenir à jour toutes les informations politiques sur l&apos;Ontario&#xa0;; si vous trouvez une réponse périmée, merci de nous l&apos;écrire par courriel. Si vous habitez hors de l&apos;Ontario, adressez-vous à votre bibliothèque publique pour les renseignements propres à votre région.</translation>
+    </message>
+    <message>
+        <source>IMPORTANT :</source>
+        <translation>IMPORTANT&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentActions</name>
+    <message>
+        <source>Save a Copy of the Report</source>
+        <translation>Enregistrer une copie du rapport</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm);;All files (*)</source>
+        <translation>Pages Web (*.html *.htm);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorBox</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; n&apos;est pas une valeur entière valide</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Index de liste hors limites (%1)</translation>
+    </message>
+    <message>
+        <source>Every question of the bank has been asked</source>
+        <translation>Toutes les questions de la banque ont été posées</translation>
+    </message>
+    <message>
+        <source>Cannot open the built-in list %1</source>
+        <translation>Impossible d&apos;ouvrir la liste intégrée %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Impossible de créer le fichier &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>There is no folder of your own to keep it in.</source>
+        <translation>Vous n&apos;avez aucun dossier personnel où le conserver.</translation>
+    </message>
+</context>
+<context>
+    <name>HtmlView</name>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;h3&gt;This page cannot be opened&lt;/h3&gt;&lt;p&gt;The file &lt;b&gt;%1&lt;/b&gt; is too large to be a page of the guide (more than %2 MiB).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;h3&gt;Impossible d&apos;ouvrir cette page&lt;/h3&gt;&lt;p&gt;Le fichier &lt;b&gt;%1&lt;/b&gt; est trop volumineux pour être une page du guide (plus de %2&#xa0;Mio).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;h3&gt;This page cannot be opened&lt;/h3&gt;&lt;p&gt;The file &lt;b&gt;%1&lt;/b&gt; could not be opened.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;h3&gt;Impossible d&apos;ouvrir cette page&lt;/h3&gt;&lt;p&gt;Le fichier &lt;b&gt;%1&lt;/b&gt; n&apos;a pas pu être ouvert.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>This page has nothing to print. Ctrl+P prints a chapter, an answer or the report of a test.</source>
+        <translation>Cette page n&apos;a rien à imprimer. Ctrl+P imprime un chapitre, une réponse ou le rapport d&apos;un test.</translation>
+    </message>
+</context>
+<context>
+    <name>PageControl</name>
+    <message>
+        <source>%1 page</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>PracticePage</name>
+    <message>
+        <source>Orvane: Practice Section</source>
+        <translation>Orvane&#xa0;: Section d&apos;exercices</translation>
+    </message>
+    <message>
+        <source>Type in what you think is the correct answer, then click the button at the bottom:</source>
+        <translation>Tapez la réponse qui vous semble juste, puis cliquez sur le bouton du bas&#xa0;:</translation>
+    </message>
+    <message>
+        <source>click here to get the correct answer</source>
+        <translation>cliquez ici pour obtenir la bonne réponse</translation>
+    </message>
+    <message>
+        <source>Practice questions</source>
+        <translation>Questions d&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Votre réponse</translation>
+    </message>
+    <message>
+        <source>Shows the answer page of the chosen question</source>
+        <translation>Affiche la page de réponse de la question choisie</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Orvane logo</source>
+        <translation>Logo d&apos;Orvane</translation>
+    </message>
+    <message>
+        <source>Section II. Questions about your region (questions 181-197)</source>
+        <translation>Section II. Questions sur votre région (questions 181 à 197)</translation>
+    </message>
+    <message>
+        <source>Section I. Questions about Canada (questions 1-180)</source>
+        <translation>Section I. Questions sur le Canada (questions 1 à 180)</translation>
+    </message>
+    <message>
+        <source>Answer to question %1</source>
+        <translation>Réponse à la question %1</translation>
+    </message>
+    <message>
+        <source>The answer is not shown yet. Click &quot;click here to get the correct answer&quot;, then press Ctrl+P to print it.</source>
+        <translation>La réponse n&apos;est pas encore affichée. Cliquez sur «&#xa0;cliquez ici pour obtenir la bonne réponse&#xa0;», puis appuyez sur Ctrl+P pour l&apos;imprimer.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPage</name>
+    <message>
+        <source>You chose %1</source>
+        <translation>Vous avez choisi %1</translation>
+    </message>
+</context>
+<context>
+    <name>StudyPage</name>
+    <message>
+        <source>Orvane - Study Guide</source>
+        <translation>Orvane - Guide d&apos;étude</translation>
+    </message>
+    <message>
+        <source>Chapter page</source>
+        <translation>Page du chapitre</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Chapitre</translation>
+    </message>
+    <message>
+        <source>Chapters</source>
+        <translation>Chapitres</translation>
+    </message>
+    <message>
+        <source>Choose a chapter of the study guide to read</source>
+        <translation>Choisissez un chapitre du guide d&apos;étude à lire</translation>
+    </message>
+    <message>
+        <source>Chapter %1: %2</source>
+        <translation>Chapitre %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Orvane 1.3 (jan-feb.2003)</source>
+        <translation>Orvane 1.3 (janv.-févr. 2003)</translation>
+    </message>
+    <message>
+        <source>Study Guide</source>
+        <translation>Guide d&apos;étude</translation>
+    </message>
+    <message>
+        <source>Practice Section</source>
+        <translation>Section d&apos;exercices</translation>
+    </message>
+    <message>
+        <source>Test Yourself</source>
+        <translation>Testez-vous</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>My Progress</source>
+        <translation>Mes progrès</translation>
+    </message>
+</context>
+<context>
+    <name>TestPage</name>
+    <message>
+        <source>            
+   List of exluded questions:
+
+  34,43,50,51,53,54,58,75,76,135,136,137,147,163,165,177,191,193
+ 
+       Exluded from multiple choice test, because of their nature.</source>
+        <translation>            
+   Liste des questions exclues&#xa0;:
+
+  34,43,50,51,53,54,58,75,76,135,136,137,147,163,165,177,191,193
+ 
+       Exclues du test à choix multiple en raison de leur nature.</translation>
+    </message>
+    <message>
+        <source>Orvane: Test Yourself</source>
+        <translation>Orvane&#xa0;: Testez-vous</translation>
+    </message>
+    <message>
+        <source>Choose the number of questions you&apos;d like to be asked and then click the &quot;Start the test!&quot; button.</source>
+        <translation>Choisissez le nombre de questions voulu, puis cliquez sur le bouton «&#xa0;Commencer&#xa0;!&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Start the Test!</source>
+        <translation>Commencer&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Option %1</translation>
+    </message>
+    <message>
+        <source>End the Test!</source>
+        <translation>Terminer&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Number of questions</source>
+        <translation>Nombre de questions</translation>
+    </message>
+    <message>
+        <source>Suggested numbers of questions</source>
+        <translation>Nombres de questions proposés</translation>
+    </message>
+    <message>
+        <source>From 1 to 178</source>
+        <translation>De 1 à 178</translation>
+    </message>
+    <message>
+        <source>Submits the chosen option. Keys: A to D or 1 to 4 choose an option, Enter submits.</source>
+        <translation>Soumet l&apos;option choisie. Touches&#xa0;: A à D ou 1 à 4 pour choisir une option, Entrée pour soumettre.</translation>
+    </message>
+    <message>
+        <source>Excluded questions</source>
+        <translation>Questions exclues</translation>
+    </message>
+    <message>
+        <source>Report of wrong answers</source>
+        <translation>Rapport des réponses fausses</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Vous avez choisi %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Question %1: %2</source>
+        <translation>Question %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3, %4, %5</source>
+        <translation>%1 %2, %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The report of this test could not be saved.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Le rapport de ce test n&apos;a pas pu être enregistré.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Réponses justes</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Réponses fausses</translation>
+    </message>
+    <message>
+        <source>Success Rate</source>
+        <translation>Taux de réussite</translation>
+    </message>
+    <message>
+        <source>Orvane Test Results</source>
+        <translation>Résultats du test Orvane</translation>
+    </message>
+    <message>
+        <source>No test has been finished in this window yet. Its report can be saved when it ends.</source>
+        <translation>Aucun test n&apos;est encore terminé dans cette fenêtre. Le rapport d&apos;un test peut être enregistré une fois le test terminé.</translation>
+    </message>
+    <message>
+        <source>No test has been finished in this window yet. Its report can be printed when it ends.</source>
+        <translation>Aucun test n&apos;est encore terminé dans cette fenêtre. Le rapport d&apos;un test peut être imprimé une fois le test terminé.</translation>
+    </message>
+    <message>
+        <source>Orvane test report</source>
+        <translation>Rapport de test Orvane</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Soumettre</translation>
+    </message>
+    <message>
+        <source>Select one of the options. Then press this button</source>
+        <translation>Choisissez une des options. Appuyez ensuite sur ce bouton</translation>
+    </message>
+    <message>
+        <source>Number of questions:</source>
+        <translation>Nb de questions&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation>Question&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Question Number:</source>
+        <translation>Question n°&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Justes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Test Results:</source>
+        <translation>Résultats&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Incorrect:</source>
+        <translation>Fausses&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Success Rate:</source>
+        <translation>Réussite&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Study for the Canadian citizenship test: read the study guide, check yourself
+against the practice questions, and take a random test.
+
+On the Test Yourself page, Ctrl+S saves a copy of the report of the last test
+and Ctrl+P prints it or saves it as PDF; on the Study Guide and Practice
+Section pages, Ctrl+P prints the chapter or the answer being read.
+
+The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html
+(~/.local/share/orvane/result.html), unless the program is started in a
+folder that holds study/ or answers/ itself; it is then kept there.
+Any other argument is ignored.
+
+Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite
+(~/.local/share/orvane/history.sqlite); delete that file to start afresh.</source>
+        <translation>Préparez l&apos;examen de citoyenneté canadienne&#xa0;: lisez le guide d&apos;étude, mesurez
+vos connaissances avec les questions d&apos;exercice et passez un test au hasard.
+
+À la page Testez-vous, Ctrl+S enregistre une copie du rapport du dernier test
+et Ctrl+P l&apos;imprime ou l&apos;enregistre en PDF&#xa0;; aux pages Guide d&apos;étude et
+Section d&apos;exercices, Ctrl+P imprime le chapitre ou la réponse affichée.
+
+Le rapport du dernier test est conservé dans $XDG_DATA_HOME/orvane/result.html
+(~/.local/share/orvane/result.html), sauf si le programme est lancé dans un
+dossier qui contient lui-même study/ ou answers/&#xa0;; il est alors conservé là.
+Tout autre argument est ignoré.
+
+Chaque test est mémorisé dans $XDG_DATA_HOME/orvane/history.sqlite
+(~/.local/share/orvane/history.sqlite)&#xa0;; effacez-le pour repartir à zéro.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>orvane: ignoring the argument &apos;%1&apos;
+</source>
+        <translation>orvane&#xa0;: argument &apos;%1&apos; ignoré
+</translation>
+    </message>
+    <message>
+        <source>orvane: %1.
+Run it on a desktop, or in a virtual one:  xvfb-run -a orvane
+</source>
+        <translation>orvane&#xa0;: %1.
+Lancez-le sur un bureau, ou dans un bureau virtuel&#xa0;:  xvfb-run -a orvane
+</translation>
+    </message>
+    <message>
+        <source>orvane: the window cannot be opened: %1
+</source>
+        <translation>orvane&#xa0;: impossible d&apos;ouvrir la fenêtre&#xa0;: %1
+</translation>
+    </message>
+    <message>
+        <source>orvane: cannot work in %1
+</source>
+        <translation>orvane&#xa0;: impossible de travailler dans %1
+</translation>
+    </message>
+    <message>
+        <source>orvane: %1 (working in %2%3)
+</source>
+        <translation>orvane&#xa0;: %1 (dossier de travail&#xa0;: %2%3)
+</translation>
+    </message>
+    <message>
+        <source>; no report can be saved</source>
+        <translation>&#xa0;; aucun rapport ne pourra être enregistré</translation>
+    </message>
+</context>
+</TS>
