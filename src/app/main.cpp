@@ -1,5 +1,6 @@
 #include "app/displayprobe.h"
 #include "app/documentactions.h"
+#include "app/language.h"
 #include "app/tform1.h"
 #include "base/errortext.h"
 #include "base/windowplacement.h"
@@ -176,6 +177,8 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(g_defaultMessages);
     forwardHeld();
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
+    const QString chosenLanguage = language::chosen(language::preferred());
+    language::install(app.get(), chosenLanguage);
     if (const int status = readCommandLine(QCoreApplication::arguments()); status >= 0)
         return status;
     // Docks and task switchers match the window to its launcher by this name.
@@ -216,7 +219,7 @@ int main(int argc, char* argv[]) {
         if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
             xcb_flush(x11->connection());
     };
-    TForm1 Form1(Content::builtIn(), std::move(services));
+    TForm1 Form1(Content::builtIn(chosenLanguage), std::move(services));
     DocumentActions documentActions(&Form1, &errorBox);
     placeOnScreen(Form1);
     new PlaceWhenFramed(&Form1);

@@ -60,7 +60,7 @@ TForm1::TForm1(Content content, FormServices services)
     // The pages, in the order of their tabs. My Progress joins them once a test is completed.
     PageControl1->addTab(tr("Study Guide")); // its page: buildFirstScreen()
     addPageLater(TabSheet1, tr("Practice Section"), [this] {
-        return new PracticePage(this, m_content.practiceList, builtInLogo());
+        return new PracticePage(this, m_content.practiceList, builtInLogo(), m_content.pageFolder);
     });
     addPageLater(TabSheet4, tr("Test Yourself"), [this] {
         auto* page = new TestPage(this, m_content.bank, m_services.seed);
@@ -90,7 +90,7 @@ void TForm1::addPageLater(Page*& member, const QString& caption, Build build) {
 void TForm1::buildFirstScreen() {
     if (TabSheet2)
         return;
-    TabSheet2 = new StudyPage(this, m_content.chapters);
+    TabSheet2 = new StudyPage(this, m_content.chapters, m_content.pageFolder);
     PageControl1->setPage(0, TabSheet2);
 }
 

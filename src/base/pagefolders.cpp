@@ -12,7 +12,9 @@ PageFolders PageFolders::resolve(const QString& workingFolder) {
     PageFolders folders;
     const QString working = QDir::cleanPath(workingFolder);
     folders.m_readable << working;
-    for (const QString name : {QStringLiteral("study"), QStringLiteral("answers")}) {
+    // The French edition's pages lie in fr/, beside the English ones.
+    for (const QString name :
+         {QStringLiteral("study"), QStringLiteral("answers"), QStringLiteral("fr")}) {
         const QString link = working + u'/' + name;
         const QByteArray encoded = QFile::encodeName(link);
         struct stat status {};
@@ -26,6 +28,7 @@ PageFolders PageFolders::resolve(const QString& workingFolder) {
         folders.m_linked.append({link, real});
         folders.m_readable << real;
         const QFileInfo info(real);
+        // The guide itself: its style sheet, and the pictures its pages share.
         if (info.fileName() == name && !folders.m_readable.contains(info.path()))
             folders.m_readable << info.path();
     }

@@ -9,5 +9,6 @@ Content Content::builtIn(const QString& language) {
                                               : QStringLiteral(":/content/%1/").arg(language);
     return Content{QuestionBank(loadTextList(folder + QStringLiteral("question_bank.txt"))),
                    loadTextList(folder + QStringLiteral("practice_list.txt")),
-                   loadTextList(folder + QStringLiteral("chapters.txt"))};
+                   loadTextList(folder + QStringLiteral("chapters.txt")),
+                   language.isEmpty() ? QString() : language + u'/'};
 }

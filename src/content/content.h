@@ -9,6 +9,9 @@ struct Content {
     QuestionBank bank;
     QStringList practiceList; // item p is practice question p + 1
     QStringList chapters;     // item c is chapter c + 1
+    // Where the edition's pages are, below the working folder: "" for English (study/,
+    // answers/), "fr/" for French (fr/study/, fr/answers/).
+    QString pageFolder;
 
     // The content in `language` ("fr"), or in English where none is named.
     static Content builtIn(const QString& language = {});

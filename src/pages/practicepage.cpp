@@ -10,8 +10,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, const QImage& logo)
-    : Page(parent) {
+PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, const QImage& logo,
+                           const QString& pageFolder)
+    : Page(parent), m_pageFolder(pageFolder) {
     conceal::markContainer(this, conceal::Container::Pane);
     setObjectName(QStringLiteral("TabSheet1"));
     const QFont navy = controls::verdanaTitle();
@@ -106,7 +107,7 @@ void PracticePage::ListBox1Click() {
     conceal::setConcealed(WebBrowser2, true); // the answer is not given away before the reveal
     WebBrowser2->setAccessibleName(tr("Answer to question %1").arg(number));
     Memo1->clear();
-    WebBrowser2->Navigate(QStringLiteral("answers/%1.html").arg(number));
+    WebBrowser2->Navigate(m_pageFolder + QStringLiteral("answers/%1.html").arg(number));
     Label4->setCaption(sectionLine(index));
 }
 

@@ -15,7 +15,9 @@ class QPushButton;
 class PracticePage : public Page {
     Q_OBJECT
 public:
-    PracticePage(QWidget* parent, const QStringList& practiceList, const QImage& logo);
+    // `pageFolder`: where the answers are, "answers/" below it.
+    PracticePage(QWidget* parent, const QStringList& practiceList, const QImage& logo,
+                 const QString& pageFolder = {});
 
     QString print(const Printer& print) override;
 
@@ -36,6 +38,7 @@ public:
     HtmlView* WebBrowser2;
 
 private:
+    QString m_pageFolder;
     void buildControls(const QStringList& practiceList);
     void describeForScreenReaders();
 };

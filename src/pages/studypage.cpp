@@ -6,7 +6,8 @@
 
 #include <QAbstractItemView>
 
-StudyPage::StudyPage(QWidget* parent, const QStringList& chapters) : Page(parent) {
+StudyPage::StudyPage(QWidget* parent, const QStringList& chapters, const QString& pageFolder)
+    : Page(parent), m_pageFolder(pageFolder) {
     setObjectName(QStringLiteral("TabSheet2"));
     Label6 = controls::headingBand(this, "Label6", {5, 4, 727, 17},
                                    tr("Orvane - Study Guide"));
@@ -27,7 +28,7 @@ void StudyPage::ComboBox1Change() {
     const int chapter = ComboBox1->currentIndex() + 1;
     WebBrowser1->setAccessibleName(
         tr("Chapter %1: %2").arg(chapter).arg(ComboBox1->currentText().trimmed()));
-    WebBrowser1->Navigate(QStringLiteral("study/%1.html").arg(chapter));
+    WebBrowser1->Navigate(m_pageFolder + QStringLiteral("study/%1.html").arg(chapter));
 }
 
 QString StudyPage::print(const Printer& print) {

@@ -10,7 +10,8 @@ class PickList;
 class StudyPage : public Page {
     Q_OBJECT
 public:
-    StudyPage(QWidget* parent, const QStringList& chapters);
+    // `pageFolder`: where the chapters are, "study/" below it.
+    StudyPage(QWidget* parent, const QStringList& chapters, const QString& pageFolder = {});
 
     QString print(const Printer& print) override;
 
@@ -19,4 +20,7 @@ public:
     Label* Label6;
     HtmlView* WebBrowser1;
     PickList* ComboBox1;
+
+private:
+    QString m_pageFolder;
 };

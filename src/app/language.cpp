@@ -1,0 +1,37 @@
+#include "app/language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace language {
+
+QString chosen(const QStringList& preferred) {
+    for (const QString& name : preferred) {
+        if (name == QLatin1String("C") || name.startsWith(QLatin1String("en")))
+            return {};
+        if (name.startsWith(QLatin1String("fr")))
+            return QStringLiteral("fr");
+    }
+    return {};
+}
+
+QStringList preferred() {
+    return QLocale::system().uiLanguages();
+}
+
+void install(QCoreApplication* app, const QString& chosen) {
+    if (chosen.isEmpty())
+        return;
+    // Owned by the application, which outlives every word shown.
+    auto* own = new QTranslator(app);
+    if (own->load(QStringLiteral(":/i18n/orvane_%1.qm").arg(chosen)))
+        QCoreApplication::installTranslator(own);
+    auto* qt = new QTranslator(app);
+    if (qt->load(QStringLiteral("qtbase_%1").arg(chosen),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+}
+
+} // namespace language
