@@ -34,7 +34,7 @@ struct FormServices {
     bool reportKept = true;
     // Sends what the window has asked of the display so far (being shown) at once; none:
     // nothing to send.
-    std::function<void()> sendToDisplay;
+    std::function<void()> sendToDisplay = {};
 };
 
 // The main window. It builds the four pages, holds the wiring of every control event to its

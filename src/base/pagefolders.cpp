@@ -13,7 +13,7 @@ PageFolders PageFolders::resolve(const QString& workingFolder) {
     const QString working = QDir::cleanPath(workingFolder);
     folders.m_readable << working;
     // The French edition's pages lie in fr/, beside the English ones.
-    for (const QString name :
+    for (const QString& name :
          {QStringLiteral("study"), QStringLiteral("answers"), QStringLiteral("fr")}) {
         const QString link = working + u'/' + name;
         const QByteArray encoded = QFile::encodeName(link);

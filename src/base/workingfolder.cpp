@@ -178,7 +178,7 @@ QString WorkingFolder::refusal(const QString& folder, const QStringList& guides)
 }
 
 QString WorkingFolder::blocker(const QString& folder, const QString& guide) {
-    for (const QString name : {QStringLiteral("study"), QStringLiteral("answers")}) {
+    for (const QString& name : {QStringLiteral("study"), QStringLiteral("answers")}) {
         const QString path = folder + u'/' + name;
         const QFileInfo info(path);
         if (!info.isDir() && (info.exists() || info.isSymLink()))

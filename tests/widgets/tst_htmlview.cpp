@@ -188,7 +188,7 @@ void TestHtmlView::pagesThroughLinks() {
     picture.fill(Qt::red);
     QVERIFY(QDir().mkpath(guides.filePath("a/art")) &&
             picture.save(guides.filePath("a/art/pic.png")));
-    for (const QString guide : {QStringLiteral("a"), QStringLiteral("b")})
+    for (const QString& guide : {QStringLiteral("a"), QStringLiteral("b")})
         write(guides.filePath(guide + '/' + folder + "/1.html"),
               "<p>guide " + guide.toUtf8() + " <img src=\"../art/pic.png\"></p>");
     QVERIFY(QFile::link(guides.filePath("a/" + folder), "study"));
