@@ -2,13 +2,14 @@
 # Installs, from Debian 12's packages, whatever of the given group is missing.
 #   deps.sh run    - what building and running the program needs
 #   deps.sh test   - that, plus what the test suite needs (a virtual X server, fonts, xdotool,
-#                    the screen reader Orca in a session of its own, lintian for the package)
+#                    the screen reader Orca in a session of its own, lintian for the package,
+#                    clang and its libFuzzer for the fuzz targets)
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libqt6sql6-sqlite libjpeg62-turbo-dev libxcb1-dev fonts-dejavu-core fonts-liberation2)
 if [ "${1:-run}" = test ]; then
   packages+=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file
-    man-db at-spi2-core dbus orca openbox lintian)
+    man-db at-spi2-core dbus orca openbox lintian clang libclang-rt-14-dev xxd)
 fi
 
 missing=()

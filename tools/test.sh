@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite: once plain, once under AddressSanitizer,
-# LeakSanitizer and UBSan; then builds the Debian package as tools/package.sh does, in a
-# folder of its own, and checks it with lintian.
+# LeakSanitizer and UBSan; fuzzes each libFuzzer target for a few seconds in a clang build;
+# then builds the Debian package as tools/package.sh does, in a folder of its own, and checks
+# it with lintian.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh test
@@ -11,6 +12,14 @@ for preset in dev asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+echo "== fuzz build and short runs"
+if command -v clang++ >/dev/null; then
+  cmake --preset fuzz >/dev/null
+  cmake --build --preset fuzz
+  ctest --preset fuzz
+else
+  echo "skipped: no clang++, which libFuzzer needs (Debian: clang, libclang-rt-14-dev)"
+fi
 echo "== package"
 package=build/test-package
 rm -f "$package"/orvane_*.deb

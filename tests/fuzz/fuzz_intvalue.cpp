@@ -1,4 +1,4 @@
-// libFuzzer entry point for intValue; built and run by run_fuzz.sh, not by CMake.
+// libFuzzer entry point for intValue; see run_fuzz.sh.
 #include "base/apperror.h"
 #include "base/intvalue.h"
 

@@ -1,4 +1,4 @@
-// libFuzzer entry point for decodeJpeg; built and run by run_fuzz.sh, not by CMake.
+// libFuzzer entry point for decodeJpeg; see run_fuzz.sh.
 #include "widgets/jpegimage.h"
 
 #include <cstddef>

@@ -1,4 +1,4 @@
-// libFuzzer entry point for PageFile; built and run by run_fuzz.sh, not by CMake.
+// libFuzzer entry point for PageFile; see run_fuzz.sh.
 #include "base/pagefile.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-// libFuzzer entry point for testrules::reportLines; built and run by run_fuzz.sh, not by CMake.
+// libFuzzer entry point for testrules::reportLines; see run_fuzz.sh.
 #include "base/apperror.h"
 #include "content/questionbank.h"
 #include "selftest/testrules.h"

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Fuzzes what the program parses with libFuzzer, AddressSanitizer and
-# UndefinedBehaviorSanitizer. A developer tool run by hand, not part of CTest.
+# UndefinedBehaviorSanitizer. Run by hand for as long as wanted, and by CTest in the fuzz
+# preset's build (tools/test.sh) for a few seconds per target.
 #
 #   tests/fuzz/run_fuzz.sh [seconds] [target]    # default 60 seconds, every target in turn
 #
@@ -14,11 +15,13 @@
 #   report     testrules::reportLines on a bank made of the input's lines and a test drawn
 #              from its bytes; the report must have the lines the wrong answers call for
 #
-# Needs clang (Debian: clang-14, libclang-rt-14-dev), Qt 6 Core/Gui and libjpeg development
-# files. Builds into $FUZZ_DIR (default build/fuzz under the source tree) and keeps each
-# target's corpus in $FUZZ_DIR/corpus/<target> between runs. A crash stops the script and
-# leaves the input as $FUZZ_DIR/crash/<target>-crash-*; replay it with
-# "$FUZZ_DIR/fuzz_<target> FILE", shrink it with "-minimize_crash=1 -runs=100000".
+# Needs clang (Debian: clang, libclang-rt-14-dev), Qt 6 Core/Gui and libjpeg development
+# files. Configures and builds the targets with CMake (-DORVANE_FUZZ=ON, as the fuzz preset)
+# in $FUZZ_DIR (default build/fuzz under the source tree), unless FUZZ_BUILT=1 says they are
+# built already, and keeps each target's corpus in $FUZZ_DIR/corpus/<target> between runs.
+# A crash stops the script and leaves the input as $FUZZ_DIR/crash/<target>-crash-*; replay it
+# with "$FUZZ_DIR/tests/fuzz/fuzz_<target> FILE", shrink it with
+# "-minimize_crash=1 -runs=100000".
 # Only this program's code is instrumented; Qt and the system libjpeg are not, so libFuzzer
 # sees little coverage inside the JPEG decoder and leans on the seeds and marker dictionary.
 set -eu
@@ -31,18 +34,13 @@ out=${FUZZ_DIR:-$root/build/fuzz}
 cxx=${CXX_FUZZ:-clang++}
 [ "$(command -v "$cxx")" ] || cxx=clang++-14
 
-qt_flags=$(pkg-config --cflags Qt6Core Qt6Gui 2>/dev/null) ||
-    qt_flags="-I/usr/include/x86_64-linux-gnu/qt6 -I/usr/include/x86_64-linux-gnu/qt6/QtCore -I/usr/include/x86_64-linux-gnu/qt6/QtGui"
-qt_libs=$(pkg-config --libs Qt6Core Qt6Gui 2>/dev/null) || qt_libs="-lQt6Gui -lQt6Core"
-
-# build TARGET SOURCE... [LIBS]: fuzz_TARGET.cpp and the program's sources it needs.
+# build TARGET: fuzz_TARGET from tests/fuzz/CMakeLists.txt, which names the sources it needs.
 build() {
-    name=$1
-    shift
-    # shellcheck disable=SC2086 # the flag lists are meant to split
-    "$cxx" -std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer \
-        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-        -I"$root/src" $qt_flags "$here/fuzz_$name.cpp" "$@" $qt_libs -o "$out/fuzz_$name"
+    [ "${FUZZ_BUILT:-0}" != 1 ] || return 0
+    [ -f "$out/CMakeCache.txt" ] ||
+        cmake -S "$root" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER="$cxx" \
+            -DBUILD_TESTING=ON -DORVANE_FUZZ=ON >/dev/null
+    cmake --build "$out" --target "fuzz_$1"
 }
 
 # seed TARGET TEXT NAME; TEXT takes printf %b escapes (\0nnn for a byte).
@@ -53,7 +51,7 @@ prepare() {
     mkdir -p "$out/corpus/$1" "$out/seeds/$1" "$out/crash" "$out/tmp"
     case $1 in
     jpegimage)
-        build jpegimage "$root/src/widgets/jpegimage.cpp" -ljpeg
+        build jpegimage
         # The program's logo and the 8 x 8 picture embedded in tests/widgets/tst_jpegimage.cpp.
         cp "$root/src/app/resources/logo.jpg" "$out/seeds/jpegimage/logo.jpg"
         sed -n '/kBlue8x8\[\] = {/,/};/p' "$root/tests/widgets/tst_jpegimage.cpp" |
@@ -87,7 +85,7 @@ DICT
         options="-timeout=10 -max_len=16384 -dict=jpegimage.dict"
         ;;
     intvalue)
-        build intvalue "$root/src/base/intvalue.cpp" "$root/src/base/errortext.cpp"
+        build intvalue
         seed intvalue '  -2147483648' min
         # shellcheck disable=SC2016 # a hex number, not an expansion
         seed intvalue '$7FFFFFFF' hex
@@ -96,7 +94,7 @@ DICT
         options="-timeout=5 -max_len=64"
         ;;
     pagefile)
-        build pagefile "$root/src/base/pagefile.cpp" "$root/src/base/cp1252.cpp"
+        build pagefile
         # Every run makes its tree afresh under TMPDIR.
         rm -rf "$out/tmp/pagefile-"*
         seed pagefile '\0000page.html' page
@@ -115,10 +113,7 @@ DICT
         options="-timeout=5 -max_len=256 -dict=pagefile.dict"
         ;;
     report)
-        # randomdraw and textlist only satisfy the linker: the target never draws or loads.
-        build report "$root/src/selftest/testrules.cpp" "$root/src/selftest/randomdraw.cpp" \
-            "$root/src/content/questionbank.cpp" "$root/src/content/textlist.cpp" \
-            "$root/src/base/intvalue.cpp" "$root/src/base/errortext.cpp"
+        build report
         # Ten records of the real bank; the test itself is drawn from the input's end.
         head -n 77 "$root/src/content/question_bank.txt" >"$out/seeds/report/bank"
         options="-timeout=5 -max_len=4096"
@@ -134,8 +129,8 @@ for target in $targets; do
     prepare "$target"
     echo "== $target: $seconds s"
     # shellcheck disable=SC2086 # options is a list
-    (cd "$out" && TMPDIR="$out/tmp" "./fuzz_$target" -max_total_time="$seconds" $options \
-        -print_final_stats=1 -artifact_prefix="crash/$target-" \
+    (cd "$out" && TMPDIR="$out/tmp" "./tests/fuzz/fuzz_$target" -max_total_time="$seconds" \
+        $options -print_final_stats=1 -artifact_prefix="crash/$target-" \
         "corpus/$target" "seeds/$target" >"$target.log" 2>&1) || {
         tail -n 40 "$out/$target.log"
         exit 1
