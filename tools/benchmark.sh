@@ -10,7 +10,7 @@
 # left to each program after its window is mapped, before its peak memory is read; default
 # 500), JOBS (build jobs, default 1), BASELINE (a build folder of an earlier tree, built with
 # its own benchmark targets: its program and its keystroke times are measured in the same run
-# and shown beside these).
+# and shown beside these), CHECK (1: the exit status is 1 when this tree misses a target).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_dir=$PWD
@@ -111,7 +111,8 @@ keystrokes "$build/tests/bench_testpage" "$results/engine"
 value() { sed -n "s/^$1=\([0-9.]*\).*/\1/p" "${2:-$results/engine}"; }
 
 # --- Report ---------------------------------------------------------------------------------
-verdict() { awk -v v="$1" -v limit="$2" -v op="$3" 'BEGIN { ok = (op == "<=") ? v <= limit : v < limit; print ok ? "meets" : "MISSES" }'; }
+# verdict value limit op [who]: a miss is remembered for CHECK=1 unless it is the baseline's.
+verdict() { awk -v v="$1" -v limit="$2" -v op="$3" 'BEGIN { ok = (op == "<=") ? v <= limit : v < limit; print ok ? "meets" : "MISSES"; exit !ok }' || [ "${4:-}" = before ] || : >>"$results/missed"; }
 echo
 echo "== Start-up and memory: medians of $runs runs each under Xvfb, ${settle} ms settle"
 row() { # caption column format names...
@@ -134,11 +135,11 @@ for who in orvane ${baseline:+before}; do
   frame_label=$(pair_ratios "$who" label 3 | median)
   rss_label=$(pair_ratios "$who" label 4 | median)
   printf '%-34s %8.2f %8.2f  <= 1.3 %s\n' "$who start-up to map" "$map_label" \
-    "$(pair_ratios "$who" bare 2 | median)" "$(verdict "$map_label" 1.3 '<=')"
+    "$(pair_ratios "$who" bare 2 | median)" "$(verdict "$map_label" 1.3 '<=' "$who")"
   printf '%-34s %8.2f %8.2f  <= 1.3 %s\n' "$who start-up to first frame" "$frame_label" \
-    "$(pair_ratios "$who" bare 3 | median)" "$(verdict "$frame_label" 1.3 '<=')"
+    "$(pair_ratios "$who" bare 3 | median)" "$(verdict "$frame_label" 1.3 '<=' "$who")"
   printf '%-34s %8.2f %8.2f  <= 1.2 %s\n' "$who peak memory" "$rss_label" \
-    "$(pair_ratios "$who" bare 4 | median)" "$(verdict "$rss_label" 1.2 '<=')"
+    "$(pair_ratios "$who" bare 4 | median)" "$(verdict "$rss_label" 1.2 '<=' "$who")"
 done
 printf '%-34s %8s %8.2f\n' "label window, start-up to map" "" "$(pair_ratios label bare 2 | median)"
 
@@ -160,3 +161,7 @@ keystroke "chapter, longest layout step after" chapter_later_step_worst_ms 16
 keystroke "change of practice item, worst" practice_worst_ms 16
 keystroke "one advance, worst of a test" advance_worst_ms 16
 keystroke "completion, first screen" completion_ms 16
+if [ "${CHECK:-0}" = 1 ] && [ -e "$results/missed" ]; then
+  echo "benchmark: a target is missed" >&2
+  exit 1
+fi
