@@ -23,7 +23,7 @@ expect "metainfo, newest release" \
   "<release version=\"$version\" date=\"$released\">"
 expect "orvane.1, title line" "$(sed -n 1p "$packaging/orvane.1")" \
   ".TH ORVANE 1 \"$(date -u -d "$released" '+%B %Y')\" \"orvane $version\" \"User Commands\""
-for named in $(grep -o 'orvane_[^_ ]*_<arch>\.deb' "$source/README.md"); do
+while read -r named; do
   expect "README.md, package name" "$named" "orvane_${version}_<arch>.deb"
-done
+done < <(grep -o 'orvane_[^_ ]*_<arch>\.deb' "$source/README.md")
 exit "$failed"
