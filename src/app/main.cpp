@@ -135,9 +135,11 @@ void placeOnScreen(QWidget& window) {
     QScreen* screen = QGuiApplication::screenAt(wanted);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    // Until it is shown the window's frame is unknown: the usual one, 4 px on each side and a
-    // 26 px title bar, is counted, or the real one where it is known already.
-    const QSize frame = window.frameGeometry().size().expandedTo(window.size() + QSize(8, 34));
+    // Until the window manager has framed it, the window's frame is unknown, and a frame
+    // guessed too wide would move a window that fits (openbox's frame fits at 262 on a 1024 px
+    // screen, an 8 px one does not). Only the client area is counted until then; once the real
+    // frame is known, PlaceWhenFramed places the window again by it.
+    const QSize frame = window.frameGeometry().size();
     if (screen)
         window.move(placeWindow(frame, wanted, screen->availableGeometry()));
 }
