@@ -141,6 +141,7 @@ TestPage::TestPage(QWidget* parent, const QuestionBank& bank, RandomDraw::SeedSo
     WebBrowser3->setGeometry(8, 96, 0, 209);
     // A report of many wrong answers takes more than a frame to read whole.
     WebBrowser3->setPieceMark(testrules::questionSeparator());
+    WebBrowser3->setShowsFocusFrame(true);
     // The two never-visible lists hold plain strings: a model over them costs nothing per line,
     // where list items would be 1,260 objects at start-up and up to 1,781 at each completion.
     ListBox3 = new QListView(Panel1);
