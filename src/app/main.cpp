@@ -6,6 +6,7 @@
 #include "base/workingfolder.h"
 #include "progress/historystore.h"
 #include "widgets/errorbox.h"
+#include "widgets/fontcheck.h"
 #include "widgets/picklist.h"
 
 #include <QApplication>
@@ -218,5 +219,7 @@ int main(int argc, char* argv[]) {
     placeOnScreen(Form1);
     new PlaceWhenFramed(&Form1);
     Form1.show();
+    if (const QString missing = missingLayoutFont(); !missing.isEmpty())
+        print(stderr, QStringLiteral("orvane: %1\n").arg(missing));
     return app->exec();
 }
