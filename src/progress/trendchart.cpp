@@ -53,8 +53,8 @@ void TrendChart::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Qt::white);
     p.setPen(palette().color(QPalette::Dark));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
-    // The style's focus rectangle shows only after a key has moved the focus, and not at all
-    // in some styles.
+    // Drawn by hand, as the chapter selector draws it: the style's own focus rectangle is left
+    // out by some styles, and the chart showed nothing.
     if (hasFocus())
         drawFocusFrame(p, rect().adjusted(2, 2, -2, -2), palette().color(QPalette::WindowText));
     const QFontMetrics metrics(font());
