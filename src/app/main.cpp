@@ -7,6 +7,7 @@
 #include "base/workingfolder.h"
 #include "progress/historystore.h"
 #include "widgets/errorbox.h"
+#include "widgets/fontcheck.h"
 #include "widgets/picklist.h"
 
 #include <QApplication>
@@ -138,9 +139,11 @@ void placeOnScreen(QWidget& window) {
     QScreen* screen = QGuiApplication::screenAt(wanted);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    // Until it is shown the window's frame is unknown: the usual one, 4 px on each side and a
-    // 26 px title bar, is counted, or the real one where it is known already.
-    const QSize frame = window.frameGeometry().size().expandedTo(window.size() + QSize(8, 34));
+    // Until the window manager has framed it, the window's frame is unknown, and a frame
+    // guessed too wide would move a window that fits (openbox's frame fits at 262 on a 1024 px
+    // screen, an 8 px one does not). Only the client area is counted until then; once the real
+    // frame is known, PlaceWhenFramed places the window again by it.
+    const QSize frame = window.frameGeometry().size();
     if (screen)
         window.move(placeWindow(frame, wanted, screen->availableGeometry()));
 }
@@ -224,5 +227,7 @@ int main(int argc, char* argv[]) {
     placeOnScreen(Form1);
     new PlaceWhenFramed(&Form1);
     Form1.show();
+    if (const QString missing = missingLayoutFont(); !missing.isEmpty())
+        print(stderr, QStringLiteral("orvane: %1\n").arg(missing));
     return app->exec();
 }

@@ -18,6 +18,7 @@
 #include "widgets/listbox.h"
 #include "widgets/pagecontrol.h"
 #include "widgets/picklist.h"
+#include "widgets/wheelguard.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -151,6 +152,8 @@ void TForm1::wire() {
     connect(TabSheet4->Button2, &QPushButton::clicked, this, run(&TForm1::Button2Click));
     connect(TabSheet4->Button3, &QPushButton::clicked, this, run(&TForm1::Button3Click));
     connect(TabSheet4, &TestPage::testEnded, this, &TForm1::recordTest);
+    wheelOnlyWhenFocused({TabSheet2->ComboBox1, TabSheet4->ComboBox2});
+    ignoreWheel(PageControl1->tabBar());
 }
 
 void TForm1::recordTest(const FinishedTest& test) {

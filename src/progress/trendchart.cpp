@@ -1,9 +1,9 @@
 #include "progress/trendchart.h"
 
+#include "widgets/focusframe.h"
 #include "widgets/label.h"
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 #include <cmath>
 
@@ -53,6 +53,10 @@ void TrendChart::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Qt::white);
     p.setPen(palette().color(QPalette::Dark));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+    // Drawn by hand, as the chapter selector draws it: the style's own focus rectangle is left
+    // out by some styles, and the chart showed nothing.
+    if (hasFocus())
+        drawFocusFrame(p, rect().adjusted(2, 2, -2, -2), palette().color(QPalette::WindowText));
     const QFontMetrics metrics(font());
     const int line = metrics.height();
     // Room above the top line for a full bar's rate, and below the base for the lengths.
@@ -100,11 +104,5 @@ void TrendChart::paintEvent(QPaintEvent*) {
         QPen dashed(controls::kRed, 1, Qt::DashLine);
         p.setPen(dashed);
         p.drawLine(plot.left(), yOf(m_average), plot.right(), yOf(m_average));
-    }
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(2, 2, -2, -2);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
     }
 }

@@ -169,6 +169,7 @@ void TestPage::buildResultsPanel() {
     WebBrowser3->setGeometry(8, 96, 0, 209);
     // A report of many wrong answers takes more than a frame to read whole.
     WebBrowser3->setPieceMark(testrules::questionSeparator());
+    WebBrowser3->setShowsFocusFrame(true);
     Memo2 = new QPlainTextEdit(excludedNotice(), Panel1);
     Memo2->setObjectName(QStringLiteral("Memo2"));
     Memo2->setGeometry(192, 87, 345, 114);

@@ -2,6 +2,7 @@
 
 #include "base/pageaddress.h"
 #include "base/pagefile.h"
+#include "widgets/focusframe.h"
 #include "widgets/label.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -9,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -199,4 +201,32 @@ void HtmlView::keyPressEvent(QKeyEvent* event) {
 bool HtmlView::focusNextPrevChild(bool next) {
     // QTextBrowser would walk every link of the page first.
     return QTextEdit::focusNextPrevChild(next);
+}
+
+void HtmlView::paintEvent(QPaintEvent* event) {
+    QTextBrowser::paintEvent(event);
+    if (!m_showsFocusFrame || !hasFocus())
+        return;
+    QPainter painter(viewport());
+    drawFocusFrame(painter, viewport()->rect().adjusted(1, 1, -1, -1),
+                   palette().color(QPalette::Text));
+}
+
+void HtmlView::focusInEvent(QFocusEvent* event) {
+    QTextBrowser::focusInEvent(event);
+    if (m_showsFocusFrame)
+        viewport()->update();
+}
+
+void HtmlView::focusOutEvent(QFocusEvent* event) {
+    QTextBrowser::focusOutEvent(event);
+    if (m_showsFocusFrame)
+        viewport()->update();
+}
+
+void HtmlView::scrollContentsBy(int dx, int dy) {
+    QTextBrowser::scrollContentsBy(dx, dy);
+    // A scroll moves the pixels already drawn, the frame with them; it is drawn afresh.
+    if (m_showsFocusFrame && hasFocus())
+        viewport()->update();
 }

@@ -30,6 +30,9 @@ public:
     void setPieceMark(const QString& mark) { m_pieceMark = mark; }
     // Whether part of the page is still to be read.
     bool isReading() const { return !m_pieces.isEmpty(); }
+    // Draws the dotted focus frame inside the view while it has the keyboard focus: for a view
+    // whose caret may stand where it cannot be seen, such as at the start of a report.
+    void setShowsFocusFrame(bool shows) { m_showsFocusFrame = shows; }
 
     QVariant loadResource(int type, const QUrl& name) override;
 
@@ -38,6 +41,10 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     // Lays out some more of the page below its first screen, for a few milliseconds at most.
@@ -54,4 +61,5 @@ private:
     bool m_inPieces = false; // the page being opened may be read in pieces
     QStringList m_pieces;    // what is still to be read
     int m_readRevision = 0;  // the page's revision after the last piece read
+    bool m_showsFocusFrame = false;
 };

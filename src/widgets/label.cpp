@@ -51,12 +51,15 @@ QFont font(const QString& family, int pixelSize, bool bold) {
 
 void installFontSubstitutes() {
     // The layout was measured in these Windows faces; the nearest free faces keep texts inside
-    // their controls. Liberation Sans has Arial's widths, DejaVu Sans is drawn after Verdana.
+    // their controls. Liberation Sans and Arimo have Arial's widths, DejaVu Sans is drawn after
+    // Verdana.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Arial")});
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Trebuchet MS"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("DejaVu Sans")});
 }
 
 QFont windowFont() {

@@ -43,6 +43,8 @@ private slots:
     void handlerErrorsReachTheErrorBoxAndWorkGoesOn();
     void switchingPagesRunsNoHandler_data();
     void switchingPagesRunsNoHandler();
+    void wheelActsOnlyOnTheFocusedControl_data();
+    void wheelActsOnlyOnTheFocusedControl();
     void startPressedInAnInactiveWindowDrawsOnce();
     void errorBoxShowsPlainText_data();
     void errorBoxShowsPlainText();
@@ -246,6 +248,47 @@ void TestTForm1::switchingPagesRunsNoHandler() {
     QCOMPARE(form.TabSheet4->state().QuestionNumber, 1);
     QCOMPARE(form.TabSheet4->Button2->text(), QStringLiteral("Submit"));
     QCOMPARE(QApplication::focusWidget(), tabs);
+}
+
+void TestTForm1::wheelActsOnlyOnTheFocusedControl_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("unfocused chapter selector") << "ComboBox1" << false << false;
+    QTest::newRow("focused chapter selector") << "ComboBox1" << true << true;
+    QTest::newRow("unfocused length box") << "ComboBox2" << false << false;
+    QTest::newRow("focused length box") << "ComboBox2" << true << true;
+    QTest::newRow("unfocused page tabs") << "tabs" << false << false;
+    QTest::newRow("focused page tabs") << "tabs" << true << false;
+}
+
+void TestTForm1::wheelActsOnlyOnTheFocusedControl() {
+    QFETCH(QString, control);
+    QFETCH(bool, focused);
+    QFETCH(bool, moves);
+    TForm1& form = m_f->start();
+    QTabBar* tabs = form.PageControl1->tabBar();
+    QComboBox* box = control == "tabs" ? nullptr : m_f->find<QComboBox>(qPrintable(control));
+    form.PageControl1->setCurrentIndex(control == "ComboBox2" ? 2 : 0);
+    QWidget* target = box ? static_cast<QWidget*>(box) : tabs;
+    QWidget* elsewhere = box ? static_cast<QWidget*>(tabs) : form.TabSheet2->ComboBox1;
+    (focused ? target : elsewhere)->setFocus(Qt::OtherFocusReason);
+    QWidget* const focusBefore = QApplication::focusWidget();
+    const auto state = [&] {
+        return QStringList{box ? box->currentText() : QString(),
+                           QString::number(form.PageControl1->currentIndex())};
+    };
+    const QStringList before = state();
+    const QPoint at = box ? box->rect().center() : tabs->tabRect(1).center();
+    QWheelEvent wheel(at, target->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+    QCOMPARE(state() != before, moves);
+    if (moves && control == "ComboBox1") { // one chapter on, and shown
+        QCOMPARE(box->currentIndex(), 1);
+        QVERIFY(form.TabSheet2->WebBrowser1->currentPath().endsWith("study/2.html"));
+    }
+    QCOMPARE(QApplication::focusWidget(), focusBefore);
 }
 
 void TestTForm1::startPressedInAnInactiveWindowDrawsOnce() {

@@ -249,6 +249,12 @@ void TestWorkingFolder::placeWindow_data() {
         << QSize(757, 427) << QRect(10, 20, 400, 300) << QPoint(10, 20);
     QTest::newRow("screen left of the primary one")
         << QSize(757, 427) << QRect(-1024, 0, 1024, 768) << QPoint(-757, 221);
+    // On 1024x768 the window fits with openbox's frame (1 px sides and bottom, a 20 px title),
+    // and not with 4 px sides and a 26 px title.
+    QTest::newRow("1024x768, openbox's frame")
+        << QSize(759, 448) << QRect(0, 0, 1024, 768) << wanted;
+    QTest::newRow("1024x768, a wider frame")
+        << QSize(765, 461) << QRect(0, 0, 1024, 768) << QPoint(259, 221);
     QTest::newRow("no screen known") << QSize(757, 427) << QRect() << wanted;
 }
 
