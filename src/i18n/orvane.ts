@@ -87,6 +87,13 @@
     </message>
 </context>
 <context>
+    <name>FontCheck</name>
+    <message>
+        <source>no font with Arial&apos;s widths (Liberation Sans or Arimo) is installed, so some captions will not fit; install the package fonts-liberation2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HtmlView</name>
     <message>
         <source>&lt;html&gt;&lt;body&gt;&lt;h3&gt;This page cannot be opened&lt;/h3&gt;&lt;p&gt;The file &lt;b&gt;%1&lt;/b&gt; is too large to be a page of the guide (more than %2 MiB).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>

@@ -16,5 +16,11 @@ for ts in "$root"/src/i18n/*.ts; do
     echo "FAIL: $(basename "$ts") does not hold the program's words as they are in the code"
     status=1
   fi
+  # Every translation complete: a word left untranslated would show in English.
+  if [ "$(basename "$ts")" != orvane.ts ] && grep -q 'type="unfinished"' "$ts"; then
+    echo "FAIL: $(basename "$ts") has messages not yet translated:"
+    grep -B2 'type="unfinished"' "$ts" | grep '<source>'
+    status=1
+  fi
 done
 exit $status
