@@ -27,9 +27,8 @@ QString DocumentActions::startFolder() {
 DocumentActions::Dialogs DocumentActions::desktopDialogs() {
     Dialogs dialogs;
     dialogs.saveName = [](QWidget* parent, const QString& suggested) {
-        return QFileDialog::getSaveFileName(
-            parent, tr("Save a Copy of the Report"), suggested,
-            tr("Web pages (*.html *.htm);;All files (*)"));
+        return QFileDialog::getSaveFileName(parent, tr("Save a Copy of the Report"), suggested,
+                                            tr("Web pages (*.html *.htm);;All files (*)"));
     };
     dialogs.print = [](QWidget* parent, QTextDocument& document) {
         // The fonts are in pixels: at the screen's resolution they print at the size seen.

@@ -68,7 +68,8 @@ TForm1::TForm1(Content content, FormServices services)
         page->setReportKept(m_services.reportKept);
         return page;
     });
-    addPageLater(TabSheet3, tr("About"), [this] { return new AboutPage(this, m_services.openUrl); });
+    addPageLater(TabSheet3, tr("About"),
+                 [this] { return new AboutPage(this, m_services.openUrl); });
     PageControl1->setCurrentIndex(0);
     PageControl1->setFocus(Qt::OtherFocusReason);
     afterFirstFrame(this, [this] { finishStartup(); });

@@ -26,11 +26,10 @@ struct Error {
 class AppError : public std::exception {
 public:
     explicit AppError(Error::Code code, QStringList args = {})
-        : m_error{code, std::move(args)},
-          m_what(QStringLiteral("error %1: %2")
-                     .arg(int(code))
-                     .arg(m_error.args.join(QStringLiteral(", ")))
-                     .toStdString()) {}
+        : m_error{code, std::move(args)}, m_what(QStringLiteral("error %1: %2")
+                                                     .arg(int(code))
+                                                     .arg(m_error.args.join(QStringLiteral(", ")))
+                                                     .toStdString()) {}
 
     const Error& error() const { return m_error; }
     const char* what() const noexcept override { return m_what.c_str(); }

@@ -4,7 +4,6 @@
 #include "base/intvalue.h"
 #include "content/textlist.h"
 
-
 QuestionBank::QuestionBank(QStringList lines) : m_lines(std::move(lines)) {}
 
 QuestionBank QuestionBank::builtIn() {

@@ -16,8 +16,7 @@ PracticePage::PracticePage(QWidget* parent, const QStringList& practiceList, con
     conceal::markContainer(this, conceal::Container::Pane);
     setObjectName(QStringLiteral("TabSheet1"));
     const QFont navy = controls::verdanaTitle();
-    Label2 = controls::headingBand(this, "Label2", {2, 4, 727, 17},
-                                   tr("Orvane: Practice Section"));
+    Label2 = controls::headingBand(this, "Label2", {2, 4, 727, 17}, tr("Orvane: Practice Section"));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -79,8 +78,7 @@ void PracticePage::describeForScreenReaders() {
     ListBox1->setAccessibleName(tr("Practice questions"));
     Memo1->setAccessibleName(tr("Your answer"));
     Memo1->setAccessibleDescription(Label5->text());
-    BitBtn1->setAccessibleDescription(
-        tr("Shows the answer page of the chosen question"));
+    BitBtn1->setAccessibleDescription(tr("Shows the answer page of the chosen question"));
     WebBrowser2->setAccessibleName(tr("Answer"));
     Image1->setAccessibleName(tr("Orvane logo"));
 

@@ -9,8 +9,7 @@
 StudyPage::StudyPage(QWidget* parent, const QStringList& chapters, const QString& pageFolder)
     : Page(parent), m_pageFolder(pageFolder) {
     setObjectName(QStringLiteral("TabSheet2"));
-    Label6 = controls::headingBand(this, "Label6", {5, 4, 727, 17},
-                                   tr("Orvane - Study Guide"));
+    Label6 = controls::headingBand(this, "Label6", {5, 4, 727, 17}, tr("Orvane - Study Guide"));
     WebBrowser1 = new HtmlView(this, "WebBrowser1");
     WebBrowser1->setGeometry(7, 56, 729, 329);
     ComboBox1 = new PickList(this, "ComboBox1", {7, 28, 401, 22});
@@ -20,8 +19,7 @@ StudyPage::StudyPage(QWidget* parent, const QStringList& chapters, const QString
     WebBrowser1->setAccessibleName(tr("Chapter page"));
     ComboBox1->setAccessibleName(tr("Chapter"));
     ComboBox1->view()->setAccessibleName(tr("Chapters"));
-    ComboBox1->setAccessibleDescription(
-        tr("Choose a chapter of the study guide to read"));
+    ComboBox1->setAccessibleDescription(tr("Choose a chapter of the study guide to read"));
 }
 
 void StudyPage::ComboBox1Change() {

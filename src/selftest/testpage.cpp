@@ -48,35 +48,80 @@ struct LabelSpec {
     QColor color;
 };
 const LabelSpec kLabels[] = {
-    {&TestPage::Label1, false, "Label1", {7, 48, 107, 12}, QT_TRANSLATE_NOOP("TestPage", "Number of questions:"),
-     Look::Title, kNavy},
-    {&TestPage::Label19, false, "Label19", {8, 104, 49, 12}, QT_TRANSLATE_NOOP("TestPage", "Question:"), Look::Title,
+    {&TestPage::Label1,
+     false,
+     "Label1",
+     {7, 48, 107, 12},
+     QT_TRANSLATE_NOOP("TestPage", "Number of questions:"),
+     Look::Title,
+     kNavy},
+    {&TestPage::Label19,
+     false,
+     "Label19",
+     {8, 104, 49, 12},
+     QT_TRANSLATE_NOOP("TestPage", "Question:"),
+     Look::Title,
      kNavy},
     {&TestPage::Label20, false, "Label20", {63, 102, 665, 16}, "", Look::Question, kGreen},
     {&TestPage::Label26, false, "Label26", {640, 321, 18, 13}, "111", Look::Plain, {}},
-    {&TestPage::Label27, false, "Label27", {543, 321, 90, 12}, QT_TRANSLATE_NOOP("TestPage", "Question Number:"),
-     Look::Title, kNavy},
+    {&TestPage::Label27,
+     false,
+     "Label27",
+     {543, 321, 90, 12},
+     QT_TRANSLATE_NOOP("TestPage", "Question Number:"),
+     Look::Title,
+     kNavy},
     {&TestPage::Label21, false, "Label21", {640, 336, 38, 13}, "Label21", Look::Plain, {}},
-    {&TestPage::Label23, false, "Label23", {593, 336, 40, 12}, QT_TRANSLATE_NOOP("TestPage", "Correct:"), Look::Title,
+    {&TestPage::Label23,
+     false,
+     "Label23",
+     {593, 336, 40, 12},
+     QT_TRANSLATE_NOOP("TestPage", "Correct:"),
+     Look::Title,
      kGreen},
-    {&TestPage::Label28, true, "Label28", {24, 16, 114, 18}, QT_TRANSLATE_NOOP("TestPage", "Test Results:"),
-     Look::Results, Qt::black},
+    {&TestPage::Label28,
+     true,
+     "Label28",
+     {24, 16, 114, 18},
+     QT_TRANSLATE_NOOP("TestPage", "Test Results:"),
+     Look::Results,
+     Qt::black},
     {&TestPage::Label29, true, "Label29", {266, 37, 38, 13}, "Label29", Look::Plain, {}},
-    {&TestPage::Label31, true, "Label31", {216, 37, 40, 12}, QT_TRANSLATE_NOOP("TestPage", "Correct:"), Look::Title,
+    {&TestPage::Label31,
+     true,
+     "Label31",
+     {216, 37, 40, 12},
+     QT_TRANSLATE_NOOP("TestPage", "Correct:"),
+     Look::Title,
      kGreen},
-    {&TestPage::Label32, true, "Label32", {149, 21, 107, 12}, QT_TRANSLATE_NOOP("TestPage", "Number of questions:"),
-     Look::Title, kNavy},
+    {&TestPage::Label32,
+     true,
+     "Label32",
+     {149, 21, 107, 12},
+     QT_TRANSLATE_NOOP("TestPage", "Number of questions:"),
+     Look::Title,
+     kNavy},
     {&TestPage::Label33, true, "Label33", {265, 20, 18, 13}, "111", Look::Plain, {}},
-    {&TestPage::Label36, true, "Label36", {206, 53, 50, 12}, QT_TRANSLATE_NOOP("TestPage", "Incorrect:"), Look::Title,
+    {&TestPage::Label36,
+     true,
+     "Label36",
+     {206, 53, 50, 12},
+     QT_TRANSLATE_NOOP("TestPage", "Incorrect:"),
+     Look::Title,
      Qt::red},
     {&TestPage::Label37, true, "Label37", {266, 53, 38, 13}, "Label29", Look::Plain, {}},
-    {&TestPage::Label22, true, "Label22", {186, 69, 69, 12}, QT_TRANSLATE_NOOP("TestPage", "Success Rate:"),
-     Look::Title, kNavy},
+    {&TestPage::Label22,
+     true,
+     "Label22",
+     {186, 69, 69, 12},
+     QT_TRANSLATE_NOOP("TestPage", "Success Rate:"),
+     Look::Title,
+     kNavy},
     {&TestPage::Label25, true, "Label25", {266, 69, 38, 13}, "Label29", Look::Plain, {}},
 };
 
-const char* const kLengths[] = {"5",  "10", "15",  "20",  "25",  "30",  "35",  "40",
-                                "45", "50", "60",  "70",  "80",  "90",  "100", "110",
+const char* const kLengths[] = {"5",   "10",  "15",  "20",  "25",  "30",  "35",  "40",
+                                "45",  "50",  "60",  "70",  "80",  "90",  "100", "110",
                                 "120", "130", "135", "140", "150", "160", "170", "178"};
 
 QString excludedNotice() {
@@ -336,8 +381,9 @@ void TestPage::complete() {
     concealOutOfSight();
     // Before the report: a report that cannot be saved must not cost the history its test.
     emit testEnded(m_engine.lastCompleted());
-    m_lastReport = {m_engine.reportLines(), QDateTime::currentDateTime(), Label33->text(),
-                    Label29->text(), Label37->text(), Label25->text()};
+    m_lastReport = {m_engine.reportLines(), QDateTime::currentDateTime(),
+                    Label33->text(),        Label29->text(),
+                    Label37->text(),        Label25->text()};
     const QString spokenSummary =
         tr("%1 %2, %3, %4, %5")
             .arg(Label28->text(), spoken(Label32, Label33), spoken(Label31, Label29),
@@ -401,13 +447,15 @@ QString reportHeading(const TestPage::Report& report) {
                          QStringLiteral(", ") +
                          locale.toString(report.finished.time(), QLocale::ShortFormat);
     QString rows;
-    const std::pair<QString, QString> items[] = {{TestPage::tr("Date"), date},
-                                                 {TestPage::tr("Number of questions"), report.questions},
-                                                 {TestPage::tr("Correct"), report.correct},
-                                                 {TestPage::tr("Incorrect"), report.incorrect},
-                                                 {TestPage::tr("Success Rate"), report.successRate}};
+    const std::pair<QString, QString> items[] = {
+        {TestPage::tr("Date"), date},
+        {TestPage::tr("Number of questions"), report.questions},
+        {TestPage::tr("Correct"), report.correct},
+        {TestPage::tr("Incorrect"), report.incorrect},
+        {TestPage::tr("Success Rate"), report.successRate}};
     for (const auto& [caption, value] : items)
-        rows += QStringLiteral("<tr><td>%1:</td><td>%2</td></tr>").arg(caption, value.toHtmlEscaped());
+        rows +=
+            QStringLiteral("<tr><td>%1:</td><td>%2</td></tr>").arg(caption, value.toHtmlEscaped());
     return QStringLiteral("<h2>%1</h2><table cellpadding=\"2\">%2</table><hr>")
         .arg(TestPage::tr("Orvane Test Results"), rows);
 }

@@ -53,9 +53,9 @@ void installFontSubstitutes() {
     // The layout was measured in these Windows faces; the nearest free faces keep texts inside
     // their controls. Liberation Sans and Arimo have Arial's widths, DejaVu Sans is drawn after
     // Verdana.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("Arial")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"),
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Trebuchet MS"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),

@@ -64,8 +64,8 @@ protected:
             caption.setUnderline(chosen && hasFocus());
             painter.setFont(caption);
             const QRect text = edge - QMargins(1, 1, 1, 1) - kPadding;
-            style()->drawItemText(&painter, text, Qt::AlignCenter | Qt::TextShowMnemonic,
-                                  palette(), isTabEnabled(i), tabText(i), QPalette::WindowText);
+            style()->drawItemText(&painter, text, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
+                                  isTabEnabled(i), tabText(i), QPalette::WindowText);
             if (chosen && hasFocus()) {
                 // The style's focus frame, where the style shows one (after a key moved the
                 // focus), placed as the style places it on its own tabs.

@@ -369,8 +369,9 @@ void TestContent::recordAccess() {
 // every line; and every character writable in the report's code page.
 void TestContent::frenchEditionKeepsTheEnglishForm() {
     const Content fr = Content::builtIn(QStringLiteral("fr"));
-    const QList<std::pair<QStringList, QStringList>> lists = {
-        {bank(), fr.bank.lines()}, {practice(), fr.practiceList}, {m_content.chapters, fr.chapters}};
+    const QList<std::pair<QStringList, QStringList>> lists = {{bank(), fr.bank.lines()},
+                                                              {practice(), fr.practiceList},
+                                                              {m_content.chapters, fr.chapters}};
     static const QRegularExpression form(QStringLiteral("^(\\[[A-D]\\]     |\\d+\\. |\\d+$|$)"));
     for (const auto& [english, french] : lists) {
         QCOMPARE(french.size(), english.size());

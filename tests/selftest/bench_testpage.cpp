@@ -15,14 +15,14 @@
 #include "support/formfixture.h"
 #include "widgets/htmlview.h"
 #include "widgets/listbox.h"
-#include "widgets/picklist.h"
 #include "widgets/pagecontrol.h"
+#include "widgets/picklist.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QElapsedTimer>
-#include <QAbstractTextDocumentLayout>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -99,7 +99,8 @@ Pages timePages(const QString& guide) {
     TForm1& form = fixture.start();
     Pages pages;
     StudyPage* study = form.TabSheet2;
-    for (int chapter : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 1}) {
+    for (int chapter :
+         {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 1}) {
         const double ms = timedLoad(study->WebBrowser1,
                                     fixture.path(QStringLiteral("study/%1.html").arg(chapter)),
                                     [&] { study->ComboBox1->setCurrentIndex(chapter - 1); });

@@ -26,7 +26,7 @@ private:
 
 void TestTestEngine::runsATest_data() {
     QTest::addColumn<int>("length");
-    QTest::addColumn<QList<int>>("plan"); // a Choice per Submit
+    QTest::addColumn<QList<int>>("plan");    // a Choice per Submit
     QTest::addColumn<QList<int>>("running"); // CorrectCount after each Submit
     QTest::addColumn<QString>("rate");
     QTest::addColumn<int>("reportLines");

@@ -95,7 +95,8 @@ void TestHtmlView::readsALongPageInPieces() {
     QFETCH(bool, replaced);
     QByteArray page = "<font size=\"5\"><span style=\"font-weight: 700\">Wrong</span></font><br>";
     for (int k = 0; k < 300; ++k)
-        page += "Question " + QByteArray::number(k) + " &amp; <i>why</i><br>\r\n<span style=\""
+        page += "Question " + QByteArray::number(k) +
+                " &amp; <i>why</i><br>\r\n<span style=\""
                 "background-color: #00ff00\">M\xe9tis<b>&nbsp;- CORRECT</b><br>\r\n</span>\r\n"
                 "<br><hr><br>\r\n";
     write("result.html", page);

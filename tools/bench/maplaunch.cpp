@@ -42,7 +42,8 @@ std::string windowTitle(Display* display, Window window) {
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
     if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count,
-                           &after, &data) == Success && data) {
+                           &after, &data) == Success &&
+        data) {
         title.assign(reinterpret_cast<char*>(data), count);
         XFree(data);
     }
@@ -57,7 +58,9 @@ std::string windowTitle(Display* display, Window window) {
 }
 
 // The window may be gone before its title is read; that is not a reason to stop.
-int ignoreErrors(Display*, XErrorEvent*) { return 0; }
+int ignoreErrors(Display*, XErrorEvent*) {
+    return 0;
+}
 
 } // namespace
 
@@ -68,14 +71,23 @@ int main(int argc, char* argv[]) {
     int option;
     while ((option = getopt(argc, argv, "+t:s:w:")) != -1) {
         switch (option) {
-        case 't': wanted = optarg; break;
-        case 's': settleMs = std::atoi(optarg); break;
-        case 'w': timeoutMs = std::atoi(optarg); break;
-        default: return 2;
+        case 't':
+            wanted = optarg;
+            break;
+        case 's':
+            settleMs = std::atoi(optarg);
+            break;
+        case 'w':
+            timeoutMs = std::atoi(optarg);
+            break;
+        default:
+            return 2;
         }
     }
     if (optind >= argc) {
-        std::fprintf(stderr, "usage: maplaunch [-t title] [-s settle-ms] [-w timeout-ms] program [args...]\n");
+        std::fprintf(
+            stderr,
+            "usage: maplaunch [-t title] [-s settle-ms] [-w timeout-ms] program [args...]\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
