@@ -177,6 +177,25 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>CORRECT ANSWER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YOUR ANSWER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Congratulation, all of your answers were correct.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of All Incorrect Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StudyPage</name>
     <message>
         <source>Orvane - Study Guide</source>

@@ -177,6 +177,25 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>CORRECT ANSWER</source>
+        <translation>BONNE RÉPONSE</translation>
+    </message>
+    <message>
+        <source>YOUR ANSWER</source>
+        <translation>VOTRE RÉPONSE</translation>
+    </message>
+    <message>
+        <source>Congratulation, all of your answers were correct.</source>
+        <translation>Félicitations, toutes vos réponses étaient justes.</translation>
+    </message>
+    <message>
+        <source>List of All Incorrect Answers</source>
+        <translation>Liste de toutes les réponses fausses</translation>
+    </message>
+</context>
+<context>
     <name>StudyPage</name>
     <message>
         <source>Orvane - Study Guide</source>

@@ -3,6 +3,7 @@
 #include "base/apperror.h"
 #include "content/questionbank.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace testrules {
@@ -35,17 +36,20 @@ QString successRateText(double rate, const QLocale& locale) {
 
 namespace {
 
-const QString kHeaderAllCorrect = QStringLiteral(
-    R"(<font color="#FFFFFF" size="5"><span style="font-weight: 700; background-color: #FF5050">Congratulation, all of your answers were correct.</span></font><br><br><br>)");
-const QString kHeaderSomeWrong = QStringLiteral(
-    R"(<font color="#FFFFFF" size="5"><span style="font-weight: 700; background-color: #FF5050">List of All Incorrect Answers</span></font><br><br><br>)");
+// The report's words are in the user's language; its markup is the same in every language.
+QString header(const char* words) {
+    return QStringLiteral(
+               R"(<font color="#FFFFFF" size="5"><span style="font-weight: 700; background-color: #FF5050">%1</span></font><br><br><br>)")
+        .arg(QCoreApplication::translate("Report", words));
+}
+QString marker(const char* colour, const char* words) {
+    return QStringLiteral(
+               R"(<b><font face="Verdana" size="1" color="#FFFFFF"><span style="background-color: %1">&nbsp;- %2</span></font></b><br>)")
+        .arg(QLatin1String(colour), QCoreApplication::translate("Report", words));
+}
 const QString kBreak = QStringLiteral("<br>");
 const QString kCorrectOpener = QStringLiteral(R"(<span style="background-color: #00ff00">)");
-const QString kCorrectSuffix = QStringLiteral(
-    R"(<b><font face="Verdana" size="1" color="#FFFFFF"><span style="background-color: #008000">&nbsp;- CORRECT ANSWER</span></font></b><br>)");
 const QString kChosenOpener = QStringLiteral(R"(<span style="background-color: #ff0000">)");
-const QString kChosenSuffix = QStringLiteral(
-    R"(<b><font face="Verdana" size="1" color="#FFFFFF"><span style="background-color: #FF5050">&nbsp;- YOUR ANSWER</span></font></b><br>)");
 const QString kCloser = QStringLiteral("</span>");
 const QString kSeparator = QStringLiteral("<br><hr><br>");
 
@@ -53,21 +57,26 @@ const QString kSeparator = QStringLiteral("<br><hr><br>");
 
 QStringList reportLines(const TestState& state, const QuestionBank& bank) {
     const int answered = state.QuestionNumber - 1;
+    const QString correctSuffix = marker("#008000", QT_TRANSLATE_NOOP("Report", "CORRECT ANSWER"));
+    const QString chosenSuffix = marker("#FF5050", QT_TRANSLATE_NOOP("Report", "YOUR ANSWER"));
     QStringList lines;
-    lines << (answered == state.CorrectCount ? kHeaderAllCorrect : kHeaderSomeWrong);
+    lines << (answered == state.CorrectCount
+                  ? header(QT_TRANSLATE_NOOP("Report",
+                                             "Congratulation, all of your answers were correct."))
+                  : header(QT_TRANSLATE_NOOP("Report", "List of All Incorrect Answers")));
     for (int i = 1; i <= answered; ++i) {
         const int correct = state.CorrectAnswers[i];
         const int given = state.GivenAnswers[i + 1];
         if (correct == given)
             continue;
-        const int first = 7 * state.AskedQuestions[i] + 1;
+        const int first = QuestionBank::kBlock * state.AskedQuestions[i] + 1;
         lines << bank.LineAt(first) + kBreak;
-        for (int j = 1; j <= 4; ++j) {
+        for (int j = 1; j <= QuestionBank::kOptions; ++j) {
             const QString option = bank.LineAt(first + j);
             if (j == correct)
-                lines << kCorrectOpener << option + kCorrectSuffix << kCloser;
+                lines << kCorrectOpener << option + correctSuffix << kCloser;
             else if (j == given)
-                lines << kChosenOpener << option + kChosenSuffix << kCloser;
+                lines << kChosenOpener << option + chosenSuffix << kCloser;
             else
                 lines << option + kBreak;
         }
