@@ -52,12 +52,14 @@ done < <(find "$guide" -type f -print0)
 desktop=$stage/share/applications/$app_id.desktop
 if [ -f "$desktop" ]; then
   desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $app_id.desktop"
-  key() { sed -n "s/^$1=//p" "$desktop"; }
+  # The main group's keys; the French action's group has an Exec of its own.
+  key() { sed -n "/^\[Desktop Entry\]/,/^\[/ s/^$1=//p" "$desktop"; }
   [ "$(key Exec)" = orvane ] || fail "desktop entry: Exec is '$(key Exec)', not orvane"
   [ "$(key Icon)" = "$app_id" ] || fail "desktop entry: Icon is '$(key Icon)', not $app_id"
   [ "$(key Categories)" = "Education;" ] || fail "desktop entry: Categories is '$(key Categories)'"
   [ -z "$(key Path)" ] || fail "desktop entry: Path '$(key Path)' ties it to one folder"
   # Docks match the window to its launcher by the window's class, which is the program's name.
+  grep -qx 'Exec=env LANGUAGE=fr orvane' "$desktop" || fail "desktop entry: no action starts the French edition"
   [ "$(key StartupWMClass)" = orvane ] || fail "desktop entry: StartupWMClass is '$(key StartupWMClass)', not orvane"
 else
   fail "share/applications/$app_id.desktop missing"
