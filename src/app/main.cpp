@@ -5,6 +5,7 @@
 #include "base/windowplacement.h"
 #include "base/workingfolder.h"
 #include "progress/historystore.h"
+#include "progress/progresspage.h"
 #include "widgets/errorbox.h"
 #include "widgets/picklist.h"
 
@@ -203,7 +204,12 @@ int main(int argc, char* argv[]) {
     // the user's alone; opened after the first frame.
     QString noHistory;
     const QString ownFolder = WorkingFolder::ownFolder(environment, &noHistory);
-    HistoryStore history(ownFolder, {}, noHistory);
+    HistoryStore history(
+        ownFolder,
+        [](const HistoryStore::Status& status) {
+            print(stderr, QStringLiteral("orvane: %1\n").arg(ProgressPage::describe(status)));
+        },
+        noHistory);
     services.history = &history;
     services.reportKept = place.reportKept;
     // The window is mapped while its first page is built.
