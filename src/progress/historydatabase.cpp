@@ -43,6 +43,7 @@ const char* const kVersion2Tables[] = {
     "SELECT record, misses, right_run, last_at, last_answer, due_at FROM question_state",
     "SELECT id, boot, pid, applied FROM session",
     "SELECT token FROM pending_applied",
+    "SELECT id, kind, tests, place, dismissed FROM notice",
 };
 
 QString bootId() {
@@ -145,7 +146,8 @@ HistoryDatabase::Result HistoryDatabase::open(bool readOnly, int busyMs) {
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
     } else {
         db.setDatabaseName(m_path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyMs));
+        // URIs for the damaged file attached read-only; a plain path is still a path.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1;QSQLITE_OPEN_URI").arg(busyMs));
     }
     if (!db.open()) {
         const Result result = classify(db.lastError());
@@ -256,37 +258,20 @@ HistoryDatabase::Result HistoryDatabase::prepare(int version) {
                           " boot TEXT NOT NULL,"
                           " pid INTEGER NOT NULL,"
                           " applied INTEGER NOT NULL DEFAULT 0)")
-        << QStringLiteral("CREATE TABLE pending_applied (token TEXT PRIMARY KEY)");
+        << QStringLiteral("CREATE TABLE pending_applied (token TEXT PRIMARY KEY)")
+        << QStringLiteral("CREATE TABLE notice ("
+                          " id INTEGER PRIMARY KEY,"
+                          " kind TEXT NOT NULL,"   // damaged, foreign, not a database
+                          " tests INTEGER NOT NULL," // recovered from it
+                          " place TEXT NOT NULL,"  // where it was set aside
+                          " dismissed INTEGER NOT NULL DEFAULT 0)");
     for (const QString& step : steps) {
         if (Result r = exec(query, step); !r.ok())
             return fail(r);
     }
     if (now == 1) {
-        // Each question's state, from its answers in the order they were written.
-        if (Result r = exec(query, QStringLiteral("SELECT id, record, given, key, answered_at "
-                                                  "FROM answer ORDER BY id"));
-            !r.ok())
+        if (Result r = rebuildStates(query); !r.ok())
             return fail(r);
-        QMap<int, drill::QuestionState> states;
-        while (query.next()) {
-            const AskedQuestion q{query.value(1).toInt(), query.value(2).toInt(),
-                                  query.value(3).toInt()};
-            if (validAnswer(q))
-                drill::apply(states[q.record], q, query.value(4).toLongLong(),
-                             query.value(0).toLongLong());
-        }
-        if (query.lastError().isValid())
-            return fail(classify(query.lastError()));
-        query.finish();
-        query.prepare(QStringLiteral("INSERT INTO question_state (record, misses, right_run, "
-                                     "last_at, last_answer) VALUES (?, ?, ?, ?, ?)"));
-        for (const drill::QuestionState& s : states) {
-            for (const QVariant& v : {QVariant(s.record), QVariant(s.misses), QVariant(s.rightRun),
-                                      QVariant(s.lastAt), QVariant(s.lastAnswer)})
-                query.addBindValue(v);
-            if (!query.exec())
-                return fail(classify(query.lastError()));
-        }
     }
     if (Result r = exec(query, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
         !r.ok())
@@ -294,6 +279,111 @@ HistoryDatabase::Result HistoryDatabase::prepare(int version) {
     if (Result r = exec(query, QStringLiteral("COMMIT")); !r.ok())
         return fail(r);
     return {};
+}
+
+// Each question's state, from its answers in the order they were written.
+HistoryDatabase::Result HistoryDatabase::rebuildStates(QSqlQuery& query) {
+    if (Result r = exec(query, QStringLiteral("SELECT id, record, given, key, answered_at "
+                                              "FROM answer ORDER BY id"));
+        !r.ok())
+        return r;
+    QMap<int, drill::QuestionState> states;
+    while (query.next()) {
+        const AskedQuestion q{query.value(1).toInt(), query.value(2).toInt(),
+                              query.value(3).toInt()};
+        if (validAnswer(q))
+            drill::apply(states[q.record], q, query.value(4).toLongLong(),
+                         query.value(0).toLongLong());
+    }
+    if (query.lastError().isValid())
+        return classify(query.lastError());
+    query.finish();
+    if (Result r = exec(query, QStringLiteral("DELETE FROM question_state")); !r.ok())
+        return r;
+    query.prepare(QStringLiteral("INSERT INTO question_state (record, misses, right_run, "
+                                 "last_at, last_answer) VALUES (?, ?, ?, ?, ?)"));
+    for (const drill::QuestionState& s : states) {
+        for (const QVariant& v : {QVariant(s.record), QVariant(s.misses), QVariant(s.rightRun),
+                                  QVariant(s.lastAt), QVariant(s.lastAnswer)})
+            query.addBindValue(v);
+        if (!query.exec())
+            return classify(query.lastError());
+    }
+    return {};
+}
+
+// In id order, a chunk at a time; a chunk that meets a damaged page is tried again in smaller
+// pieces, and a row that cannot be read is stepped over, by ever longer strides, until the
+// table's end is found.
+void HistoryDatabase::copyRows(QSqlQuery& query, const QString& table, const QString& columns) {
+    qint64 last = 0;
+    qint64 stride = 1;
+    int limit = 256;
+    for (int misses = 0; misses < 48;) {
+        const bool ok = query.exec(QStringLiteral("INSERT OR IGNORE INTO main.%1 (%2) SELECT %2 "
+                                                  "FROM old.%1 WHERE id > %3 ORDER BY id LIMIT %4")
+                                       .arg(table, columns)
+                                       .arg(last)
+                                       .arg(limit));
+        if (ok) {
+            const int copied = query.numRowsAffected();
+            if (copied == 0)
+                return;
+            query.exec(QStringLiteral("SELECT max(id) FROM main.%1").arg(table));
+            if (query.next())
+                last = std::max(last, query.value(0).toLongLong());
+            query.finish();
+            limit = 256;
+            stride = 1;
+            misses = 0;
+        } else if (limit > 1) {
+            limit /= 16;
+        } else {
+            last += stride;
+            stride *= 2;
+            ++misses;
+        }
+    }
+}
+
+HistoryDatabase::Result HistoryDatabase::salvage(const QString& from, int* tests) {
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    *tests = 0;
+    if (Result r = exec(query, QStringLiteral("ATTACH DATABASE 'file:%1?mode=ro' AS old")
+                                   .arg(QString::fromLatin1(QUrl::toPercentEncoding(from, "/"))));
+        !r.ok())
+        return addNotice(QStringLiteral("damaged"), from, 0);
+    if (Result r = exec(query, QStringLiteral("BEGIN IMMEDIATE")); r.ok()) {
+        copyRows(query, QStringLiteral("test"),
+                 QStringLiteral("id, ended_at, length, answered, correct, incorrect, rate, "
+                                "ended_early"));
+        copyRows(query, QStringLiteral("answer"),
+                 QStringLiteral("id, test_id, position, record, given, key, answered_at, kind"));
+        // Tests whose answers were lost keep their scores; their first answer is looked for.
+        exec(query, QStringLiteral("UPDATE test SET first_answer = f.m FROM (SELECT test_id, "
+                                   "MIN(id) AS m FROM answer WHERE test_id IS NOT NULL GROUP BY "
+                                   "test_id) AS f WHERE f.test_id = test.id"));
+        if (exec(query, QStringLiteral("SELECT count(*) FROM main.test")).ok() && query.next())
+            *tests = query.value(0).toInt();
+        query.finish();
+        if (rebuildStates(query).ok())
+            exec(query, QStringLiteral("COMMIT"));
+        else
+            exec(query, QStringLiteral("ROLLBACK"));
+    }
+    query.finish();
+    exec(query, QStringLiteral("DETACH DATABASE old"));
+    return addNotice(QStringLiteral("damaged"), from, *tests);
+}
+
+HistoryDatabase::Result HistoryDatabase::addNotice(const QString& kind, const QString& place,
+                                                   int tests) {
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(QStringLiteral("INSERT INTO notice (kind, tests, place) VALUES (?, ?, ?)"));
+    query.addBindValue(kind);
+    query.addBindValue(tests);
+    query.addBindValue(place);
+    return query.exec() ? Result{} : classify(query.lastError());
 }
 
 HistoryDatabase::Result HistoryDatabase::quickCheck() {
@@ -430,6 +520,8 @@ HistoryDatabase::Result HistoryDatabase::write(const QList<Job>& jobs, qint64 se
         return r;
     };
     for (const Job& job : jobs) {
+        if (job.dismiss && !exec(query, QStringLiteral("UPDATE notice SET dismissed = 1")).ok())
+            return fail(classify(query.lastError()));
         bool applied = false;
         if (!job.token.isEmpty()) {
             // Primary key: a pending file another window applied first is not applied again.
@@ -526,6 +618,14 @@ HistoryDatabase::Result HistoryDatabase::read(qint64 session, Snapshot* out) {
     }
     if (query.lastError().isValid())
         return end(classify(query.lastError()));
+    // A few rows: one per file ever set aside.
+    if (Result r = exec(query, QStringLiteral("SELECT kind, place, tests FROM notice "
+                                              "WHERE dismissed = 0 ORDER BY id"));
+        !r.ok())
+        return end(r);
+    while (query.next())
+        out->notices.append(
+            {query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()});
     query.prepare(QStringLiteral("SELECT applied FROM session WHERE id = ?")); // primary key
     query.addBindValue(session);
     if (!query.exec())

@@ -51,6 +51,13 @@ public:
         bool completedAny = false;
         bool statesKnown = true; // false while a version-1 file waits to be brought up to date
         qint64 applied = 0;      // the last write of this run's session that the file holds
+        // Files set aside and not yet dismissed: why, where it went, the tests recovered.
+        struct Notice {
+            QString kind;
+            QString place;
+            int tests = 0;
+        };
+        QList<Notice> notices;
     };
 
     // What a write carries: one test or one drill answer; a pending file carries several and
@@ -66,6 +73,7 @@ public:
         QList<Entry> entries;
         QString token; // a pending file's
         QString file;  // where that pending file is
+        bool dismiss = false; // the learner has read the notices of files set aside
     };
 
     HistoryDatabase(QString path, QString connection);
@@ -87,6 +95,11 @@ public:
     Result inspect(int* version);
     Result prepare(int version); // makes the tables, or brings version 1 up to date
     Result quickCheck();
+    // Copies every row that can still be read from a damaged file set aside into this new
+    // one, and leaves a notice of it; `tests`: how many tests were recovered.
+    Result salvage(const QString& from, int* tests);
+    // Leaves a notice that a file was set aside, shown until the learner dismisses it.
+    Result addNotice(const QString& kind, const QString& place, int tests);
     // Takes this run's place among the windows using the file; `unclean` tells whether one
     // that ended without closing it was found.
     Result startSession(qint64 session, bool* unclean);
@@ -103,6 +116,8 @@ public:
 
 private:
     Result exec(class QSqlQuery& query, const QString& sql);
+    Result rebuildStates(class QSqlQuery& query);
+    void copyRows(class QSqlQuery& query, const QString& table, const QString& columns);
     Result writeTest(const FinishedTest& test);
     Result writeAnswer(const AskedQuestion& answer, qint64 at, qint64 testId, int position,
                        qint64* id);

@@ -116,7 +116,14 @@ QList<HistoryStore::Status> HistoryStore::problems() const {
         list.append(*m_fileProblem);
     if (m_writeProblem)
         list.append(*m_writeProblem);
-    return list;
+    return list + m_notices;
+}
+
+void HistoryStore::dismissNotices() {
+    m_notices.clear();
+    HistoryDatabase::Job job{m_nextSeq++, {}, {}, {}, true};
+    m_jobs.append(job);
+    enqueue(job);
 }
 
 void HistoryStore::start() {
@@ -242,6 +249,14 @@ HistoryStore::View HistoryStore::view() {
         if (m_reader->isOpen() && !m_reader->read(m_session, &snapshot).ok())
             snapshot = {};
     }
+    m_notices.clear();
+    const bool dismissing = std::any_of(m_jobs.begin(), m_jobs.end(), [&](const auto& job) {
+        return job.dismiss && job.seq > snapshot.applied;
+    });
+    for (const HistoryDatabase::Snapshot::Notice& n : snapshot.notices) {
+        if (!dismissing)
+            m_notices.append({Problem::SetAside, n.place, n.kind, n.tests});
+    }
     QMap<int, drill::QuestionState> states;
     for (const drill::QuestionState& s : snapshot.states)
         states.insert(s.record, s);
@@ -306,7 +321,9 @@ void HistoryStore::collect() {
             report(e.status);
             break;
         case Shared::Event::Kind::FileProblem:
-            m_fileProblem = e.status;
+            // A file set aside is told by the new file's notice, in every run until dismissed.
+            if (e.status.problem != Problem::SetAside)
+                m_fileProblem = e.status;
             report(e.status);
             break;
         }
@@ -371,6 +388,7 @@ bool HistoryStore::setAside(HistoryDatabase& db, const QString& why, Status* sai
         ++m_shared->generation;
     }
     *said = {Problem::SetAside, aside, why};
+    m_setAside = *said;
     return true;
 }
 
@@ -400,9 +418,10 @@ bool HistoryStore::writerOpen(HistoryDatabase& db) {
             r = db.inspect(&version);
         if (r.code == Code::NotADatabase || r.code == Code::Foreign || r.code == Code::Damaged) {
             Status said;
-            const bool moved = setAside(db, r.code == Code::Foreign ? QStringLiteral("foreign")
-                                            : r.code == Code::Damaged ? QStringLiteral("damaged")
-                                                                      : QStringLiteral("not a database"),
+            const bool moved = setAside(db,
+                                        r.code == Code::Foreign  ? QStringLiteral("foreign")
+                                        : r.code == Code::Damaged ? QStringLiteral("damaged")
+                                                                  : QStringLiteral("not a database"),
                                         &said);
             writerSays(said, 0, true);
             if (!moved) {
@@ -422,6 +441,17 @@ bool HistoryStore::writerOpen(HistoryDatabase& db) {
             r = db.prepare(version);
         if (r.ok())
             r = db.startSession(m_session, &unclean);
+        if (r.ok() && m_setAside) {
+            int tests = 0;
+            r = m_setAside->detail == QLatin1String("damaged")
+                    ? db.salvage(m_setAside->path, &tests)
+                    : db.addNotice(m_setAside->detail, m_setAside->path, 0);
+            if (r.ok()) {
+                m_setAside.reset();
+                std::lock_guard lock(m_shared->mutex);
+                ++m_shared->generation; // the page reads the salvaged rows afresh
+            }
+        }
         // A whole-file check costs in proportion to the file: only where a window ended without
         // closing it.
         if (r.ok() && (unclean || m_checkNext))

@@ -49,7 +49,8 @@ public:
         Link,          // path: the link (the history, its -wal or -shm)
         NotOwn,        // path: the file that is not a regular file of the user's
         Newer,         // count: the file's version
-        SetAside,      // path: where the old file went; detail: why
+        SetAside,      // path: where the old file went; detail: why (damaged, foreign, not a
+                       // database); count: the tests recovered from it. Until dismissed.
         CannotSetAside,
         DiskFull,      // a write waits to be tried again
         Locked,
@@ -87,6 +88,8 @@ public:
 
     // What stands in the way, or what was done about a broken file; empty when all is well.
     QList<Status> problems() const;
+    // The learner has read that files were set aside: they are not mentioned again.
+    void dismissNotices();
 
     // Waits until every write has been made or has failed once since the call (tests, and the
     // end of the program). Returns whether nothing is left unwritten.
@@ -131,4 +134,6 @@ private:
     std::unique_ptr<Shared> m_shared;
     std::thread m_writer;
     bool m_checkNext = false; // the writer's: a write met a damaged page
+    std::optional<Status> m_setAside; // the writer's: a file set aside, to note in the new one
+    QList<Status> m_notices;
 };

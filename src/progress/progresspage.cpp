@@ -70,6 +70,11 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     ProblemLabel = new Label(this, "ProblemLabel", {8, 171, 721, 26}, QString(), plain, kMaroon,
                              Label::Sizing::Fixed);
     ProblemLabel->setWordWrap(true);
+    // A file set aside is told in every run until the learner says it has been read.
+    DismissLink = link(this, "DismissLink", {672, 157, 60, 14});
+    DismissLink->setText(tr("Dismiss"));
+    DismissLink->setAccessibleName(tr("Dismiss the notice of the history set aside"));
+    hideControl(DismissLink);
 
     new Label(this, "ReviewCaption", {472, 27, 200, 12}, QStringLiteral("Chapters to review:"),
               title, kNavy);
@@ -119,6 +124,10 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
         emit answerPageChosen(ChapterReview::practiceNumber(m_bank.QuestionText(m_record)));
     });
     connect(TestLink, &QPushButton::clicked, this, &ProgressPage::testYourselfChosen);
+    connect(DismissLink, &QPushButton::clicked, this, [this] {
+        m_history.dismissNotices();
+        refresh();
+    });
     connect(m_options, &QButtonGroup::idClicked, this,
             [this](int k) {
                 announce(QStringLiteral("You chose ") +
@@ -192,9 +201,12 @@ QString ProgressPage::describe(const HistoryStore::Status& status) {
                             : status.detail == QLatin1String("damaged") ? tr("it is damaged")
                                                                         : tr("it is not a database");
         const QString original = status.path.left(status.path.lastIndexOf(QLatin1String(".broken-")));
-        return tr("%1 was not a usable history (%2). It was moved to %3 and a new history was "
-                  "started.")
-            .arg(original, why, status.path);
+        const QString said = tr("%1 was not a usable history (%2). It was moved to %3 and a new "
+                                "history was started.")
+                                 .arg(original, why, status.path);
+        return status.detail == QLatin1String("damaged")
+                   ? said + u' ' + tr("%n test(s) could be recovered from it.", nullptr, status.count)
+                   : said;
     }
     case Problem::CannotSetAside:
         return tr("No history is kept: %1 is not a usable history (%2), and it cannot be moved "
@@ -238,6 +250,14 @@ void ProgressPage::refresh() {
         problems << describe(status);
     ProblemLabel->setCaption(problems.join(u' '));
     ProblemLabel->setVisible(!problems.isEmpty());
+    const bool notice = std::any_of(m_history.problems().begin(), m_history.problems().end(),
+                                    [](const auto& s) {
+                                        return s.problem == HistoryStore::Problem::SetAside;
+                                    });
+    if (notice)
+        DismissLink->show();
+    else
+        hideControl(DismissLink);
 
     const QList<drill::QuestionState> states = m_history.questionStates();
     const QList<ChapterReview::Chapter> chapters =

@@ -37,6 +37,7 @@ public:
     TrendChart* Chart;
     Label* AverageLabel;
     Label* ProblemLabel;
+    QPushButton* DismissLink;
     QList<QPushButton*> ChapterLinks;
     Label* NoChaptersLabel;
     QPushButton* DrillButton;
