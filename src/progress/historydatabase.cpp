@@ -146,8 +146,7 @@ HistoryDatabase::Result HistoryDatabase::open(bool readOnly, int busyMs) {
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
     } else {
         db.setDatabaseName(m_path);
-        // URIs for the damaged file attached read-only; a plain path is still a path.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1;QSQLITE_OPEN_URI").arg(busyMs));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyMs));
     }
     if (!db.open()) {
         const Result result = classify(db.lastError());
@@ -312,33 +311,38 @@ HistoryDatabase::Result HistoryDatabase::rebuildStates(QSqlQuery& query) {
     return {};
 }
 
-// In id order, a chunk at a time; a chunk that meets a damaged page is tried again in smaller
-// pieces, and a row that cannot be read is stepped over, by ever longer strides, until the
-// table's end is found.
-void HistoryDatabase::copyRows(QSqlQuery& query, const QString& table, const QString& columns) {
+// In id order, a chunk at a time, read with a connection of its own to the damaged file: the
+// rows read before a damaged page are kept, and a row that cannot be read is stepped over, by
+// ever longer strides, until the table's end is found.
+void HistoryDatabase::copyRows(QSqlQuery& old, const QString& table, const QString& columns) {
+    const int count = int(columns.count(u',')) + 1;
+    QSqlQuery insert(QSqlDatabase::database(m_connection, false));
+    insert.prepare(QStringLiteral("INSERT OR IGNORE INTO %1 (%2) VALUES (?%3)")
+                       .arg(table, columns, QStringLiteral(", ?").repeated(count - 1)));
     qint64 last = 0;
     qint64 stride = 1;
-    int limit = 256;
     for (int misses = 0; misses < 48;) {
-        const bool ok = query.exec(QStringLiteral("INSERT OR IGNORE INTO main.%1 (%2) SELECT %2 "
-                                                  "FROM old.%1 WHERE id > %3 ORDER BY id LIMIT %4")
-                                       .arg(table, columns)
-                                       .arg(last)
-                                       .arg(limit));
-        if (ok) {
-            const int copied = query.numRowsAffected();
-            if (copied == 0)
-                return;
-            query.exec(QStringLiteral("SELECT max(id) FROM main.%1").arg(table));
-            if (query.next())
-                last = std::max(last, query.value(0).toLongLong());
-            query.finish();
-            limit = 256;
+        old = QSqlQuery(QSqlDatabase::database(m_connection + QStringLiteral("-old"), false));
+        old.setForwardOnly(true);
+        bool read = old.exec(QStringLiteral("SELECT %1 FROM %2 WHERE id > %3 ORDER BY id LIMIT 256")
+                                 .arg(columns, table)
+                                 .arg(last));
+        int rows = 0;
+        while (read && old.next()) {
+            for (int c = 0; c < count; ++c)
+                insert.bindValue(c, old.value(c));
+            insert.exec();
+            last = old.value(0).toLongLong();
+            ++rows;
+        }
+        read = read && !old.lastError().isValid();
+        if (read && rows == 0)
+            return;
+        if (rows > 0) {
             stride = 1;
             misses = 0;
-        } else if (limit > 1) {
-            limit /= 16;
-        } else {
+        }
+        if (!read && rows == 0) {
             last += stride;
             stride *= 2;
             ++misses;
@@ -347,32 +351,38 @@ void HistoryDatabase::copyRows(QSqlQuery& query, const QString& table, const QSt
 }
 
 HistoryDatabase::Result HistoryDatabase::salvage(const QString& from, int* tests) {
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
     *tests = 0;
-    if (Result r = exec(query, QStringLiteral("ATTACH DATABASE 'file:%1?mode=ro' AS old")
-                                   .arg(QString::fromLatin1(QUrl::toPercentEncoding(from, "/"))));
-        !r.ok())
-        return addNotice(QStringLiteral("damaged"), from, 0);
-    if (Result r = exec(query, QStringLiteral("BEGIN IMMEDIATE")); r.ok()) {
-        copyRows(query, QStringLiteral("test"),
-                 QStringLiteral("id, ended_at, length, answered, correct, incorrect, rate, "
-                                "ended_early"));
-        copyRows(query, QStringLiteral("answer"),
-                 QStringLiteral("id, test_id, position, record, given, key, answered_at, kind"));
-        // Tests whose answers were lost keep their scores; their first answer is looked for.
-        exec(query, QStringLiteral("UPDATE test SET first_answer = f.m FROM (SELECT test_id, "
-                                   "MIN(id) AS m FROM answer WHERE test_id IS NOT NULL GROUP BY "
-                                   "test_id) AS f WHERE f.test_id = test.id"));
-        if (exec(query, QStringLiteral("SELECT count(*) FROM main.test")).ok() && query.next())
-            *tests = query.value(0).toInt();
-        query.finish();
-        if (rebuildStates(query).ok())
-            exec(query, QStringLiteral("COMMIT"));
-        else
-            exec(query, QStringLiteral("ROLLBACK"));
+    const QString name = m_connection + QStringLiteral("-old");
+    {
+        QSqlDatabase oldDb = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        oldDb.setDatabaseName(QStringLiteral("file:%1?mode=ro")
+                                  .arg(QString::fromLatin1(QUrl::toPercentEncoding(from, "/"))));
+        oldDb.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        if (oldDb.open() && exec(query, QStringLiteral("BEGIN IMMEDIATE")).ok()) {
+            QSqlQuery old(oldDb);
+            copyRows(old, QStringLiteral("test"),
+                     QStringLiteral("id, ended_at, length, answered, correct, incorrect, rate, "
+                                    "ended_early"));
+            copyRows(old, QStringLiteral("answer"),
+                     QStringLiteral("id, test_id, position, record, given, key, answered_at, kind"));
+            old = QSqlQuery();
+            // Tests whose answers were lost keep their scores.
+            exec(query, QStringLiteral("UPDATE test SET first_answer = f.m FROM (SELECT test_id, "
+                                       "MIN(id) AS m FROM answer WHERE test_id IS NOT NULL GROUP "
+                                       "BY test_id) AS f WHERE f.test_id = test.id"));
+            if (exec(query, QStringLiteral("SELECT count(*) FROM test")).ok() && query.next())
+                *tests = query.value(0).toInt();
+            query.finish();
+            QSqlQuery fresh(QSqlDatabase::database(m_connection, false));
+            if (!rebuildStates(fresh).ok() || !exec(fresh, QStringLiteral("COMMIT")).ok()) {
+                exec(fresh, QStringLiteral("ROLLBACK"));
+                *tests = 0;
+            }
+        }
+        oldDb.close();
     }
-    query.finish();
-    exec(query, QStringLiteral("DETACH DATABASE old"));
+    QSqlDatabase::removeDatabase(name);
     return addNotice(QStringLiteral("damaged"), from, *tests);
 }
 

@@ -423,7 +423,8 @@ bool HistoryStore::writerOpen(HistoryDatabase& db) {
                                         : r.code == Code::Damaged ? QStringLiteral("damaged")
                                                                   : QStringLiteral("not a database"),
                                         &said);
-            writerSays(said, 0, true);
+            if (!moved || said.detail != QLatin1String("damaged")) // that one once salvaged
+                writerSays(said, 0, true);
             if (!moved) {
                 std::lock_guard lock(m_shared->mutex);
                 m_shared->gone = true;
@@ -446,6 +447,9 @@ bool HistoryStore::writerOpen(HistoryDatabase& db) {
             r = m_setAside->detail == QLatin1String("damaged")
                     ? db.salvage(m_setAside->path, &tests)
                     : db.addNotice(m_setAside->detail, m_setAside->path, 0);
+            if (r.ok() && m_setAside->detail == QLatin1String("damaged"))
+                writerSays(Status{Problem::SetAside, m_setAside->path, m_setAside->detail, tests},
+                           0, true);
             if (r.ok()) {
                 m_setAside.reset();
                 std::lock_guard lock(m_shared->mutex);
@@ -460,7 +464,8 @@ bool HistoryStore::writerOpen(HistoryDatabase& db) {
         if (r.code == Code::Damaged) {
             Status said;
             const bool moved = setAside(db, QStringLiteral("damaged"), &said);
-            writerSays(said, 0, true);
+            if (!moved || said.detail != QLatin1String("damaged")) // that one once salvaged
+                writerSays(said, 0, true);
             if (!moved) {
                 std::lock_guard lock(m_shared->mutex);
                 m_shared->gone = true;
