@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -34,15 +35,16 @@ bool openToOthers(const QString& folder) {
            (status.st_mode & (S_IWGRP | S_IWOTH)) != 0;
 }
 
-Problem writeProblem(Code code) {
-    switch (code) {
-    case Code::Full:
-        return Problem::DiskFull;
-    case Code::Busy:
+// SQLite says "disk I/O error" where a full disk fails its shared memory or its journal
+// rather than the write itself; the folder's free space tells which it was.
+Problem writeProblem(Code code, const QString& path) {
+    if (code == Code::Busy)
         return Problem::Locked;
-    default:
-        return Problem::WriteFailed;
-    }
+    struct statvfs volume {};
+    const bool full =
+        ::statvfs(QFile::encodeName(QFileInfo(path).path()).constData(), &volume) == 0 &&
+        quint64(volume.f_bavail) * volume.f_frsize < 64 * 1024;
+    return code == Code::Full || full ? Problem::DiskFull : Problem::WriteFailed;
 }
 
 } // namespace
@@ -244,9 +246,21 @@ HistoryStore::View HistoryStore::view() {
         }
         if (!m_reader->isOpen() && HistoryDatabase::checkFiles(m_path).ok())
             m_reader->open(m_readOnly, 100);
+        HistoryDatabase::Result read{HistoryDatabase::Code::Failed, {}};
+        if (m_reader->isOpen())
+            read = m_reader->read(m_session, &snapshot);
+        // A full disk can refuse a reader the shared memory it makes; the file is then read
+        // as it stands, without it.
+        if (!read.ok() && read.code != Code::Damaged && read.code != Code::NotADatabase &&
+            read.code != Code::Foreign && !m_readOnly && HistoryDatabase::checkFiles(m_path).ok()) {
+            m_reader->close();
+            if (m_reader->open(true, 100).ok())
+                read = m_reader->read(m_session, &snapshot);
+            m_reader->close(); // the normal way is tried again next time
+        }
         // A file that cannot be read is the writer's to set aside; until then only this run's
         // own tests are shown.
-        if (m_reader->isOpen() && !m_reader->read(m_session, &snapshot).ok())
+        if (!read.ok())
             snapshot = {};
     }
     m_notices.clear();
@@ -475,7 +489,7 @@ bool HistoryStore::writerOpen(HistoryDatabase& db) {
         }
         if (!r.ok()) {
             db.close();
-            writerSays(Status{writeProblem(r.code), m_path, r.detail});
+            writerSays(Status{writeProblem(r.code, m_path), m_path, r.detail});
             return false;
         }
         return true;
@@ -529,7 +543,7 @@ void HistoryStore::writerLoop() {
             opened = false;
             m_checkNext = true;
         } else
-            writerSays(Status{writeProblem(r.code), m_path, r.detail});
+            writerSays(Status{writeProblem(r.code, m_path), m_path, r.detail});
         lock.lock();
         if (r.ok()) {
             m_shared->queue.erase(m_shared->queue.begin(),

@@ -250,10 +250,10 @@ void ProgressPage::refresh() {
         problems << describe(status);
     ProblemLabel->setCaption(problems.join(u' '));
     ProblemLabel->setVisible(!problems.isEmpty());
-    const bool notice = std::any_of(m_history.problems().begin(), m_history.problems().end(),
-                                    [](const auto& s) {
-                                        return s.problem == HistoryStore::Problem::SetAside;
-                                    });
+    const QList<HistoryStore::Status> said = m_history.problems();
+    const bool notice = std::any_of(said.begin(), said.end(), [](const auto& s) {
+        return s.problem == HistoryStore::Problem::SetAside;
+    });
     if (notice)
         DismissLink->show();
     else
