@@ -223,7 +223,8 @@ QString ProgressPage::describe(const HistoryStore::Status& status) {
                   "will be tried again.")
             .arg(status.path, status.detail);
     case Problem::NotSavedAtExit:
-        return tr("%n answer(s) could not be kept for the next run (%1).", nullptr, status.count)
+        return tr("%n test(s) or drill answer(s) could not be kept for the next run (%1).", nullptr,
+                  status.count)
             .arg(status.detail);
     }
     return {};
