@@ -10,7 +10,9 @@
 # left to each program after its window is mapped, before its peak memory is read; default
 # 500), JOBS (build jobs, default 1), BASELINE (a build folder of an earlier tree, built with
 # its own benchmark targets: its program and its keystroke times are measured in the same run
-# and shown beside these), CHECK (1: the exit status is 1 when this tree misses a target).
+# and shown beside these), CHECK (1: the exit status is 1 when this tree misses a target),
+# BENCH_ONLY=history (only the history's cost at sizes: see below), HISTORY_SIZES (the numbers
+# of tests kept, default "0 1000 10000 100000").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_dir=$PWD
@@ -45,7 +47,34 @@ if [ "$build_type" != Release ]; then
 fi
 grep -q '^BUILD_TESTING:BOOL=ON' "$build/CMakeCache.txt" ||
   cmake -S . -B "$build" -DBUILD_TESTING=ON >/dev/null
-cmake --build "$build" -j "$jobs" --target orvane bench_testpage
+cmake --build "$build" -j "$jobs" --target orvane bench_testpage bench_history
+
+# --- The history at sizes -------------------------------------------------------------------
+# A history of each size is made in the program's own tables (tests of 5 to 178 questions,
+# about 70 % right, drill answers after every tenth test), and the page's actions are timed on
+# it, handler and repaint, medians of 5; the peak memory is each process's own. The curve must
+# be flat: every action within a frame at any size, memory within 5 MiB of no history.
+history_sizes() {
+  local work size out
+  work=$(mktemp -d)
+  echo
+  echo "== The history at sizes (release build, offscreen; medians of 5)"
+  printf '%-8s %10s %10s %10s %10s %10s %10s %10s\n' tests "file MB" "B/test" "open ms" \
+    "page ms" "finish ms" "answer ms" "next ms"
+  for size in ${HISTORY_SIZES:-0 1000 10000 100000}; do
+    out=$(XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=offscreen "$build/tests/bench_history" "$size" "$work/h")
+    v() { sed -n "s/^$1=//p" <<<"$out"; }
+    printf '%-8s %10.1f %10s %10s %10s %10s %10s %10s   peak %s KiB\n' "$size" \
+      "$(awk -v b="$(v file_bytes)" 'BEGIN { print b / 1048576 }')" "$(v bytes_per_test)" \
+      "$(v open_ms)" "$(v progress_ms)" "$(v finish_ms)" "$(v drill_answer_ms)" \
+      "$(v next_question_ms)" "$(v peak_kib)"
+  done
+  rm -rf "$work"
+}
+if [ "${BENCH_ONLY:-}" = history ]; then
+  history_sizes
+  exit 0
+fi
 # The yardstick gets the same compiler, build type and Qt as the program.
 cmake -S tools/bench -B "$build/bench-tools" -G Ninja -DCMAKE_BUILD_TYPE="${build_type:-Release}" >/dev/null
 cmake --build "$build/bench-tools" -j "$jobs"
@@ -161,6 +190,7 @@ keystroke "chapter, longest layout step after" chapter_later_step_worst_ms 16
 keystroke "change of practice item, worst" practice_worst_ms 16
 keystroke "one advance, worst of a test" advance_worst_ms 16
 keystroke "completion, first screen" completion_ms 16
+history_sizes
 if [ "${CHECK:-0}" = 1 ] && [ -e "$results/missed" ]; then
   echo "benchmark: a target is missed" >&2
   exit 1

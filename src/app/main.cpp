@@ -6,6 +6,7 @@
 #include "base/windowplacement.h"
 #include "base/workingfolder.h"
 #include "progress/historystore.h"
+#include "progress/progresspage.h"
 #include "widgets/errorbox.h"
 #include "widgets/fontcheck.h"
 #include "widgets/picklist.h"
@@ -15,10 +16,14 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QScreen>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -213,8 +218,22 @@ int main(int argc, char* argv[]) {
     // Kept in the user's folder whatever the working folder is, and only where that folder is
     // the user's alone; opened after the first frame.
     QString noHistory;
-    const QString ownFolder = WorkingFolder::ownFolder(environment, &noHistory);
-    HistoryStore history(ownFolder, {}, noHistory);
+    QString ownFolder = WorkingFolder::ownFolder(environment, &noHistory);
+    // A folder of the user's that others may write to still shows the history it holds; the
+    // history never writes there, and says how to make the folder private.
+    if (const QString user = WorkingFolder::userFolder(environment); ownFolder.isEmpty()) {
+        struct stat status {};
+        if (!user.isEmpty() && ::lstat(QFile::encodeName(user).constData(), &status) == 0 &&
+            S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() &&
+            (status.st_mode & (S_IWGRP | S_IWOTH)))
+            ownFolder = user;
+    }
+    HistoryStore history(
+        ownFolder,
+        [](const HistoryStore::Status& status) {
+            print(stderr, QStringLiteral("orvane: %1\n").arg(ProgressPage::describe(status)));
+        },
+        noHistory);
     services.history = &history;
     services.reportKept = place.reportKept;
     // The window is mapped while its first page is built.

@@ -41,15 +41,16 @@ int ChapterReview::practiceNumber(const QString& questionLine) {
     return questionLine.left(digits).toInt();
 }
 
-QList<ChapterReview::Chapter> ChapterReview::mostMissed(const QList<Attempt>& attempts,
-                                                        const QuestionBank& bank, int limit) const {
+QList<ChapterReview::Chapter>
+ChapterReview::mostMissed(const QList<drill::QuestionState>& states, const QuestionBank& bank,
+                          int limit) const {
     QMap<int, int> misses;
-    for (const Attempt& attempt : attempts) {
-        if (attempt.question.right())
+    for (const drill::QuestionState& state : states) {
+        if (state.misses == 0)
             continue;
-        const int practice = practiceNumber(bank.QuestionText(attempt.question.record));
+        const int practice = practiceNumber(bank.QuestionText(state.record));
         for (int chapter : chaptersOf(practice))
-            misses[chapter] += 1;
+            misses[chapter] += state.misses;
     }
     QList<Chapter> chapters;
     for (auto it = misses.cbegin(); it != misses.cend(); ++it)

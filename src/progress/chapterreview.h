@@ -1,6 +1,6 @@
 #pragma once
 
-#include "progress/finishedtest.h"
+#include "progress/drill.h"
 
 #include <QHash>
 #include <QList>
@@ -28,7 +28,7 @@ public:
     static int practiceNumber(const QString& questionLine);
 
     // Chapters by misses, most first, then by number; at most `limit` of them.
-    QList<Chapter> mostMissed(const QList<Attempt>& attempts, const QuestionBank& bank,
+    QList<Chapter> mostMissed(const QList<drill::QuestionState>& states, const QuestionBank& bank,
                               int limit) const;
 
 private:

@@ -1,6 +1,6 @@
 #include "progress/drill.h"
 
-#include <QHash>
+#include <QMap>
 
 #include <algorithm>
 
@@ -15,37 +15,42 @@ double FinishedTest::rate() const {
 
 namespace drill {
 
-QList<int> queue(const QList<Attempt>& attempts) {
-    struct Standing {
-        int misses = 0;
-        int rightInARow = 0;
-        qint64 lastAt = 0;
-        int lastIndex = 0; // ties of the clock (two answers in one millisecond) keep their order
-    };
-    QHash<int, Standing> standings;
-    for (int i = 0; i < attempts.size(); ++i) {
-        const Attempt& a = attempts[i];
-        Standing& s = standings[a.question.record];
-        s.rightInARow = a.question.right() ? s.rightInARow + 1 : 0;
-        s.misses += a.question.right() ? 0 : 1;
-        s.lastAt = a.at;
-        s.lastIndex = i;
+void apply(QuestionState& state, const AskedQuestion& answer, qint64 at, qint64 order) {
+    state.record = answer.record;
+    state.rightRun = answer.right() ? state.rightRun + 1 : 0;
+    state.misses += answer.right() ? 0 : 1;
+    state.lastAt = at;
+    state.lastAnswer = order;
+}
+
+QList<int> queue(const QList<QuestionState>& states) {
+    QList<QuestionState> waiting;
+    for (const QuestionState& s : states) {
+        if (s.misses > 0 && s.rightRun < kRightInARowToLeave)
+            waiting.append(s);
     }
-    QList<int> records;
-    for (auto it = standings.cbegin(); it != standings.cend(); ++it) {
-        if (it->misses > 0 && it->rightInARow < kRightInARowToLeave)
-            records.append(it.key());
-    }
-    std::sort(records.begin(), records.end(), [&](int a, int b) {
-        const Standing& x = standings[a];
-        const Standing& y = standings[b];
+    std::sort(waiting.begin(), waiting.end(), [](const QuestionState& x, const QuestionState& y) {
         if (x.misses != y.misses)
             return x.misses > y.misses;
         if (x.lastAt != y.lastAt)
             return x.lastAt < y.lastAt;
-        return x.lastIndex < y.lastIndex;
+        return x.lastAnswer < y.lastAnswer;
     });
+    QList<int> records;
+    for (const QuestionState& s : waiting)
+        records.append(s.record);
     return records;
+}
+
+QList<QuestionState> replay(const QList<Attempt>& attempts) {
+    QMap<int, QuestionState> states;
+    for (int i = 0; i < attempts.size(); ++i)
+        apply(states[attempts[i].question.record], attempts[i].question, attempts[i].at, i + 1);
+    return states.values();
+}
+
+QList<int> queue(const QList<Attempt>& attempts) {
+    return queue(replay(attempts));
 }
 
 } // namespace drill

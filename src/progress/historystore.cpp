@@ -1,323 +1,569 @@
 #include "progress/historystore.h"
 
+#include "progress/pendingfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QVariant>
+#include <QMap>
+#include <QRandomGenerator>
 
-#include <cstdio>
+#include <algorithm>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 namespace {
 
-// SQLite's primary result codes for a file that is no database, and for a damaged one.
-constexpr int kNotADatabase = 26;
-constexpr int kCorrupt = 11;
+using Code = HistoryDatabase::Code;
+using Problem = HistoryStore::Problem;
 
-bool brokenFile(const QSqlError& error) {
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    return code == kNotADatabase || code == kCorrupt;
+// Ids and orders of what is not yet in the file: after anything that is.
+constexpr qint64 kUnwritten = qint64(1) << 61;
+constexpr std::size_t kBatch = 64;
+
+bool exists(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
 }
 
-bool validAnswer(int record, int given, int key) {
-    return record >= 1 && record <= 179 && given >= 0 && given <= 4 && key >= 1 && key <= 4;
+// A folder that others may write to could have the history swapped under the user; it is
+// read, never written.
+bool openToOthers(const QString& folder) {
+    struct stat status {};
+    return ::stat(QFile::encodeName(folder).constData(), &status) == 0 &&
+           (status.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+}
+
+// SQLite says "disk I/O error" where a full disk fails its shared memory or its journal
+// rather than the write itself; the folder's free space tells which it was.
+Problem writeProblem(Code code, const QString& path) {
+    if (code == Code::Busy)
+        return Problem::Locked;
+    struct statvfs volume {};
+    const bool full =
+        ::statvfs(QFile::encodeName(QFileInfo(path).path()).constData(), &volume) == 0 &&
+        quint64(volume.f_bavail) * volume.f_frsize < 64 * 1024;
+    return code == Code::Full || full ? Problem::DiskFull : Problem::WriteFailed;
 }
 
 } // namespace
 
-HistoryStore::HistoryStore(const QString& userFolder, std::function<void(const QString&)> warn,
+struct HistoryStore::Shared {
+    struct Event {
+        enum class Kind { Done, WriteOk, WriteProblem, FileProblem } kind;
+        qint64 seq = 0;
+        Status status;
+    };
+    std::mutex mutex;
+    std::condition_variable wake;     // to the writer: a job, or the end
+    std::condition_variable progress; // from the writer: a job done or failed
+    std::deque<HistoryDatabase::Job> queue;
+    QList<Event> events;
+    bool stop = false;
+    bool gone = false; // the writer has given up: the file cannot be written
+    int started = 0;    // write attempts begun
+    int lastFailed = 0; // the last of them that failed
+    int generation = 0; // grows when the file is set aside and a new one begun
+};
+
+HistoryStore::HistoryStore(const QString& userFolder, std::function<void(const Status&)> warn,
                            const QString& whyNoFolder)
-    : m_warn(std::move(warn)) {
-    if (!m_warn)
-        m_warn = [](const QString& text) {
-            std::fprintf(stderr, "orvane: %s\n", text.toLocal8Bit().constData());
-        };
-    if (userFolder.isEmpty() && !whyNoFolder.isEmpty())
-        m_problem = QStringLiteral("No history is kept: %1.").arg(whyNoFolder);
-    else if (userFolder.isEmpty())
-        m_problem = QStringLiteral("No history is kept: there is no user data folder "
-                                   "(neither XDG_DATA_HOME nor HOME names one).");
+    : m_warn(std::move(warn)), m_shared(std::make_unique<Shared>()) {
+    if (userFolder.isEmpty())
+        m_fileProblem = Status{Problem::NoFolder, {}, whyNoFolder};
     else
         m_path = QDir(userFolder).filePath(fileName());
-    m_connection = QStringLiteral("orvane-history-%1").arg(quintptr(this), 0, 16);
+    m_session = qint64(QRandomGenerator::global()->generate64() >> 2) + 1;
 }
 
 HistoryStore::~HistoryStore() {
-    if (!QSqlDatabase::contains(m_connection))
+    if (m_writer.joinable()) {
+        {
+            std::lock_guard lock(m_shared->mutex);
+            m_shared->stop = true;
+        }
+        m_shared->wake.notify_all();
+        m_writer.join();
+    }
+    collect();
+    m_reader.reset();
+    QList<HistoryDatabase::Entry> left;
+    for (const HistoryDatabase::Job& job : m_jobs) {
+        if (job.token.isEmpty()) // a pending file's are still in that file
+            left.append(job.entries);
+    }
+    // Not into a folder that others may write to, nor one that cannot be written.
+    const bool unsafe = m_fileProblem && (m_fileProblem->problem == Problem::OpenToOthers ||
+                                          m_fileProblem->problem == Problem::ReadOnlyFolder);
+    if (left.isEmpty() || m_path.isEmpty() || unsafe ||
+        !QFileInfo(QFileInfo(m_path).path()).isDir())
         return;
-    QSqlDatabase::database(m_connection, false).close();
-    QSqlDatabase::removeDatabase(m_connection);
+    QString error;
+    if (pendingfile::save(m_path, left, &error).isEmpty())
+        report({Problem::NotSavedAtExit, m_path, error, int(left.size())});
 }
 
-void HistoryStore::fail(const QString& problem) {
-    m_problem = problem;
-    m_warn(problem);
+void HistoryStore::report(const Status& status) {
+    if (m_told.contains(status))
+        return;
+    m_told.append(status);
+    if (m_warn)
+        m_warn(status);
 }
 
-bool HistoryStore::open() {
-    if (m_tried)
-        return m_open;
-    m_tried = true;
+QList<HistoryStore::Status> HistoryStore::problems() const {
+    QList<Status> list;
+    if (m_fileProblem)
+        list.append(*m_fileProblem);
+    if (m_writeProblem)
+        list.append(*m_writeProblem);
+    return list + m_notices;
+}
+
+void HistoryStore::dismissNotices() {
+    m_notices.clear();
+    HistoryDatabase::Job job{m_nextSeq++, {}, {}, {}, true};
+    m_jobs.append(job);
+    enqueue(job);
+}
+
+void HistoryStore::start() {
+    if (m_started)
+        return;
+    m_started = true;
     if (m_path.isEmpty()) {
-        m_warn(m_problem);
-        return false;
+        report(*m_fileProblem);
+        return;
     }
-    if (!QDir().mkpath(QFileInfo(m_path).path())) {
-        fail(QStringLiteral("No history is kept: the folder %1 cannot be made.")
-                 .arg(QFileInfo(m_path).path()));
-        return false;
+    const QString folder = QFileInfo(m_path).path();
+    if (!QDir().mkpath(folder)) {
+        m_fileProblem = Status{Problem::CannotMakeFolder, folder};
+        report(*m_fileProblem);
+        m_path.clear();
+        return;
     }
-    QString broken;
-    Opened opened = openFile(&broken);
-    // A file that is not a database, or a damaged one, is kept for whoever wants to look at it
-    // or mend it; the history starts afresh beside it.
-    if (opened == Opened::Broken && moveAside(broken))
-        opened = openFile(&broken);
-    m_open = opened == Opened::Yes;
-    return m_open;
+    const HistoryDatabase::Result files = HistoryDatabase::checkFiles(m_path);
+    if (!files.ok()) {
+        // Never opened: SQLite would write wherever a link leads.
+        m_fileProblem =
+            Status{files.code == Code::Link ? Problem::Link : Problem::NotOwn, files.detail};
+        report(*m_fileProblem);
+        m_readOnly = true;
+        m_shared->gone = true;
+        return;
+    }
+    if (openToOthers(folder)) {
+        m_fileProblem = Status{Problem::OpenToOthers, folder};
+        m_readOnly = true;
+    } else if (!HistoryDatabase::writable(m_path)) {
+        const bool folderWritable = ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+        m_fileProblem = Status{folderWritable ? Problem::ReadOnlyFile : Problem::ReadOnlyFolder,
+                               folderWritable ? m_path : folder};
+        m_readOnly = true;
+    }
+    if (m_readOnly) {
+        m_shared->gone = true;
+        report(*m_fileProblem);
+    }
+    for (HistoryDatabase::Job& job : pendingfile::load(m_path)) {
+        job.seq = m_nextSeq++;
+        m_jobs.append(job);
+        enqueue(job);
+    }
+    if (exists(m_path))
+        startWriter();
 }
 
-HistoryStore::Opened HistoryStore::openFile(QString* broken) {
-    QSqlDatabase db = QSqlDatabase::contains(m_connection)
-                          ? QSqlDatabase::database(m_connection, false)
-                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    if (!db.isValid()) {
-        fail(QStringLiteral("No history is kept: Qt's SQLite driver is missing (%1).")
-                 .arg(db.lastError().text()));
-        return Opened::No;
-    }
-    db.setDatabaseName(m_path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    if (!db.open()) {
-        fail(QStringLiteral("No history is kept: %1 cannot be opened (%2).")
-                 .arg(m_path, db.lastError().text()));
-        return Opened::No;
-    }
-    QSqlQuery query(db);
-    // The first read finds out whether the file is a database at all; quick_check whether the
-    // pages it has are whole.
-    const bool read = query.exec(QStringLiteral("PRAGMA quick_check")) && query.next();
-    if (!read || query.value(0).toString() != QLatin1String("ok")) {
-        const QSqlError error = query.lastError();
-        db.close();
-        if (!read && !brokenFile(error)) {
-            fail(QStringLiteral("No history is kept: %1 cannot be read (%2).")
-                     .arg(m_path, error.text()));
-            return Opened::No;
-        }
-        *broken = read ? QStringLiteral("it is damaged") : error.databaseText();
-        return Opened::Broken;
-    }
-    query.finish();
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL"))) {
-        fail(QStringLiteral("No history is kept: %1 (%2).").arg(m_path, query.lastError().text()));
-        db.close();
-        return Opened::No;
-    }
-    query.finish();
-    if (!createSchema()) {
-        db.close();
-        return Opened::No;
-    }
-    return Opened::Yes;
+void HistoryStore::startWriter() {
+    if (m_readOnly || m_writer.joinable())
+        return;
+    m_writer = std::thread([this] { writerLoop(); });
 }
 
-bool HistoryStore::createSchema() {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        fail(QStringLiteral("No history is kept: %1 (%2).").arg(m_path, query.lastError().text()));
-        return false;
+void HistoryStore::enqueue(HistoryDatabase::Job job) {
+    if (m_readOnly)
+        return;
+    {
+        std::lock_guard lock(m_shared->mutex);
+        if (m_shared->gone)
+            return;
+        m_shared->queue.push_back(std::move(job));
     }
-    const int version = query.value(0).toInt();
-    query.finish();
-    if (version == kSchemaVersion)
-        return true;
-    if (version > kSchemaVersion) {
-        fail(QStringLiteral("No history is kept: %1 was written by a newer release of Orvane "
-                            "(history version %2); it is left as it is.")
-                 .arg(m_path)
-                 .arg(version));
-        return false;
-    }
-    // Two windows may both find a new file: the write lock makes one of them create the tables
-    // and the other see them made.
-    const QStringList steps = {
-        QStringLiteral("BEGIN IMMEDIATE"),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS test ("
-                       " id INTEGER PRIMARY KEY,"
-                       " ended_at INTEGER NOT NULL," // milliseconds since the epoch, UTC
-                       " length INTEGER NOT NULL,"
-                       " answered INTEGER NOT NULL,"
-                       " correct INTEGER NOT NULL,"
-                       " incorrect INTEGER NOT NULL,"
-                       " rate REAL NOT NULL,"
-                       " ended_early INTEGER NOT NULL)"),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS answer ("
-                       " id INTEGER PRIMARY KEY,"
-                       " test_id INTEGER REFERENCES test(id)," // NULL for a drill answer
-                       " position INTEGER,"
-                       " record INTEGER NOT NULL,"
-                       " given INTEGER NOT NULL,"
-                       " key INTEGER NOT NULL,"
-                       " answered_at INTEGER NOT NULL,"
-                       " kind TEXT NOT NULL CHECK (kind IN ('test', 'drill')))"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS answer_record ON answer(record)"),
-        QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion),
-        QStringLiteral("COMMIT"),
-    };
-    for (const QString& step : steps) {
-        if (!query.exec(step)) {
-            fail(QStringLiteral("No history is kept: %1 cannot be prepared (%2).")
-                     .arg(m_path, query.lastError().text()));
-            query.exec(QStringLiteral("ROLLBACK"));
-            return false;
+    startWriter();
+    m_shared->wake.notify_all();
+}
+
+void HistoryStore::recordTest(const FinishedTest& test) {
+    start();
+    HistoryDatabase::Job job{m_nextSeq++, {{false, test, {}, 0}}, {}, {}};
+    m_jobs.append(job);
+    if (!m_path.isEmpty())
+        enqueue(job);
+}
+
+void HistoryStore::recordDrillAnswer(const AskedQuestion& answer, const QDateTime& at) {
+    start();
+    HistoryDatabase::Job job{m_nextSeq++, {{true, {}, answer, at.toMSecsSinceEpoch()}}, {}, {}};
+    m_jobs.append(job);
+    if (!m_path.isEmpty())
+        enqueue(job);
+}
+
+bool HistoryStore::hasCompletedTest() {
+    for (const HistoryDatabase::Job& job : m_jobs) {
+        for (const HistoryDatabase::Entry& e : job.entries) {
+            if (!e.drill && !e.test.endedEarly)
+                return true;
         }
     }
-    return true;
+    // Asking must not make the file.
+    if (!m_started && !m_path.isEmpty() && !exists(m_path) &&
+        pendingfile::load(m_path).isEmpty())
+        return false;
+    return view().completedAny;
 }
 
-bool HistoryStore::moveAside(const QString& why) {
+// What the page shows: the file as of one moment, and on top of it whatever this run has not
+// yet seen written.
+HistoryStore::View HistoryStore::view() {
+    collect();
+    start();
+    View v;
+    HistoryDatabase::Snapshot snapshot;
+    int generation = 0;
+    {
+        std::lock_guard lock(m_shared->mutex);
+        generation = m_shared->generation;
+    }
+    const bool linked = m_fileProblem && (m_fileProblem->problem == Problem::Link ||
+                                          m_fileProblem->problem == Problem::NotOwn);
+    if (!m_path.isEmpty() && !linked && exists(m_path)) {
+        if (!m_reader || generation != m_readerGeneration) {
+            m_reader = std::make_unique<HistoryDatabase>(
+                m_path, QStringLiteral("orvane-history-read-%1").arg(quintptr(this), 0, 16));
+            m_readerGeneration = generation;
+        }
+        if (!m_reader->isOpen() && HistoryDatabase::checkFiles(m_path).ok())
+            m_reader->open(m_readOnly, 100);
+        HistoryDatabase::Result read{HistoryDatabase::Code::Failed, {}};
+        if (m_reader->isOpen())
+            read = m_reader->read(m_session, &snapshot);
+        // A full disk can refuse a reader the shared memory it makes; the file is then read
+        // as it stands, without it.
+        if (!read.ok() && read.code != Code::Damaged && read.code != Code::NotADatabase &&
+            read.code != Code::Foreign && !m_readOnly && HistoryDatabase::checkFiles(m_path).ok()) {
+            m_reader->close();
+            if (m_reader->open(true, 100).ok())
+                read = m_reader->read(m_session, &snapshot);
+            m_reader->close(); // the normal way is tried again next time
+        }
+        // A file that cannot be read is the writer's to set aside; until then only this run's
+        // own tests are shown.
+        if (!read.ok())
+            snapshot = {};
+    }
+    m_notices.clear();
+    const bool dismissing = std::any_of(m_jobs.begin(), m_jobs.end(), [&](const auto& job) {
+        return job.dismiss && job.seq > snapshot.applied;
+    });
+    for (const HistoryDatabase::Snapshot::Notice& n : snapshot.notices) {
+        if (!dismissing)
+            m_notices.append({Problem::SetAside, n.place, n.kind, n.tests});
+    }
+    QMap<int, drill::QuestionState> states;
+    for (const drill::QuestionState& s : snapshot.states)
+        states.insert(s.record, s);
+    QList<HistoryDatabase::TestRow> tests = snapshot.recent;
+    v.completedAny = snapshot.completedAny;
+    qint64 order = kUnwritten;
+    for (const HistoryDatabase::Job& job : m_jobs) {
+        if (job.seq <= snapshot.applied)
+            continue; // written (a pending file's maybe by another window), and seen
+        for (const HistoryDatabase::Entry& e : job.entries) {
+            if (e.drill) {
+                drill::apply(states[e.answer.record], e.answer, e.at, ++order);
+                continue;
+            }
+            const qint64 at = e.test.endedAt.toMSecsSinceEpoch();
+            tests.append({e.test.endedAt, e.test.length, int(e.test.questions.size()),
+                          e.test.correct(), e.test.rate(), e.test.endedEarly, kUnwritten + job.seq});
+            v.completedAny |= !e.test.endedEarly;
+            for (const AskedQuestion& q : e.test.questions)
+                drill::apply(states[q.record], q, at, ++order);
+        }
+    }
+    std::stable_sort(tests.begin(), tests.end(), [](const auto& a, const auto& b) {
+        return a.endedAt != b.endedAt ? a.endedAt < b.endedAt : a.id < b.id;
+    });
+    v.recent = HistoryDatabase::keepRecent(tests);
+    v.states = states.values();
+    return v;
+}
+
+QList<HistoryStore::Test> HistoryStore::recentTests() {
+    QList<Test> tests;
+    for (const HistoryDatabase::TestRow& t : view().recent)
+        tests.append({t.endedAt, t.length, t.answered, t.correct, t.rate, t.endedEarly});
+    return tests;
+}
+
+QList<drill::QuestionState> HistoryStore::questionStates() {
+    return view().states;
+}
+
+void HistoryStore::collect() {
+    QList<Shared::Event> events;
+    {
+        std::lock_guard lock(m_shared->mutex);
+        events.swap(m_shared->events);
+    }
+    for (const Shared::Event& e : events) {
+        switch (e.kind) {
+        case Shared::Event::Kind::Done: // this one and every one before it
+            m_jobs.removeIf([&](const HistoryDatabase::Job& job) { return job.seq <= e.seq; });
+            break;
+        case Shared::Event::Kind::WriteOk:
+            m_writeProblem.reset();
+            m_told.removeIf([](const Status& s) {
+                return s.problem == Problem::DiskFull || s.problem == Problem::Locked ||
+                       s.problem == Problem::WriteFailed;
+            });
+            break;
+        case Shared::Event::Kind::WriteProblem:
+            m_writeProblem = e.status;
+            report(e.status);
+            break;
+        case Shared::Event::Kind::FileProblem:
+            // A file set aside is told by the new file's notice, in every run until dismissed.
+            if (e.status.problem != Problem::SetAside)
+                m_fileProblem = e.status;
+            report(e.status);
+            break;
+        }
+    }
+}
+
+bool HistoryStore::waitForWrites(int timeoutMs) {
+    {
+        std::unique_lock lock(m_shared->mutex);
+        const int started = m_shared->started;
+        m_shared->progress.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
+            return m_shared->queue.empty() || m_shared->gone || m_shared->lastFailed > started;
+        });
+    }
+    collect();
+    return m_jobs.isEmpty();
+}
+
+// --- The writer's thread ------------------------------------------------------------------
+
+void HistoryStore::writerSays(std::optional<Status> status, qint64 doneSeq, bool fileProblem) {
+    {
+        std::lock_guard lock(m_shared->mutex);
+        using Kind = Shared::Event::Kind;
+        if (doneSeq > 0)
+            m_shared->events.append({Kind::Done, doneSeq, {}});
+        if (status)
+            m_shared->events.append(
+                {fileProblem ? Kind::FileProblem : Kind::WriteProblem, 0, *status});
+        else if (doneSeq > 0)
+            m_shared->events.append({Kind::WriteOk, 0, {}});
+    }
+    m_shared->progress.notify_all();
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const bool any = [&] {
+                std::lock_guard lock(m_shared->mutex);
+                return !m_shared->events.isEmpty();
+            }();
+            collect();
+            if (any)
+                emit changed();
+        },
+        Qt::QueuedConnection);
+}
+
+bool HistoryStore::setAside(HistoryDatabase& db, const QString& why, Status* said) {
+    db.close();
     const QString stamp =
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     const QString aside = m_path + QStringLiteral(".broken-") + stamp;
     if (!QFile::rename(m_path, aside)) {
-        fail(QStringLiteral("No history is kept: %1 is not a usable history (%2), and it cannot "
-                            "be moved aside.")
-                 .arg(m_path, why));
+        *said = {Problem::CannotSetAside, m_path, why};
         return false;
     }
     // Its journal belongs to it; left behind, SQLite would replay it into the new file.
     for (const char* suffix : {"-wal", "-shm", "-journal"})
         QFile::rename(m_path + QLatin1String(suffix), aside + QLatin1String(suffix));
-    fail(QStringLiteral("%1 was not a usable history (%2). It was moved to %3 and a new "
-                        "history was started.")
-             .arg(m_path, why, aside));
+    {
+        std::lock_guard lock(m_shared->mutex);
+        ++m_shared->generation;
+    }
+    *said = {Problem::SetAside, aside, why};
+    m_setAside = *said;
     return true;
 }
 
-bool HistoryStore::hasCompletedTest() {
-    for (const FinishedTest& test : m_unsavedTests) {
-        if (!test.endedEarly)
-            return true;
-    }
-    if (m_path.isEmpty() || (!m_tried && !QFileInfo::exists(m_path)) || !open())
-        return false;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    return query.exec(QStringLiteral("SELECT 1 FROM test WHERE ended_early = 0 LIMIT 1")) &&
-           query.next();
-}
-
-bool HistoryStore::insertAnswer(const AskedQuestion& answer, qint64 at, qint64 testId,
-                                int position) {
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.prepare(QStringLiteral("INSERT INTO answer (test_id, position, record, given, key, "
-                                 "answered_at, kind) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    query.addBindValue(testId > 0 ? QVariant(testId) : QVariant(QMetaType(QMetaType::LongLong)));
-    query.addBindValue(position > 0 ? QVariant(position) : QVariant(QMetaType(QMetaType::Int)));
-    query.addBindValue(answer.record);
-    query.addBindValue(answer.given);
-    query.addBindValue(answer.key);
-    query.addBindValue(at);
-    query.addBindValue(testId > 0 ? QStringLiteral("test") : QStringLiteral("drill"));
-    if (query.exec())
-        return true;
-    fail(QStringLiteral("The history could not be written to %1 (%2).")
-             .arg(m_path, query.lastError().text()));
-    return false;
-}
-
-bool HistoryStore::insertTest(const FinishedTest& test) {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    QSqlQuery query(db);
-    // The write lock is taken at once: with WAL, a reader never blocks it, and another window
-    // holding it is waited for up to the busy timeout.
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        fail(QStringLiteral("The history could not be written to %1 (%2).")
-                 .arg(m_path, query.lastError().text()));
-        return false;
-    }
-    const qint64 at = test.endedAt.toMSecsSinceEpoch();
-    query.prepare(QStringLiteral("INSERT INTO test (ended_at, length, answered, correct, "
-                                 "incorrect, rate, ended_early) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value :
-         {QVariant(at), QVariant(test.length), QVariant(int(test.questions.size())),
-          QVariant(test.correct()), QVariant(test.incorrect()), QVariant(test.rate()),
-          QVariant(test.endedEarly ? 1 : 0)})
-        query.addBindValue(value);
-    bool done = query.exec();
-    if (!done)
-        fail(QStringLiteral("The history could not be written to %1 (%2).")
-                 .arg(m_path, query.lastError().text()));
-    const qint64 id = query.lastInsertId().toLongLong();
-    for (int i = 0; done && i < test.questions.size(); ++i)
-        done = insertAnswer(test.questions[i], at, id, i + 1);
-    QSqlQuery end(db);
-    if (done && end.exec(QStringLiteral("COMMIT")))
-        return true;
-    if (done)
-        fail(QStringLiteral("The history could not be written to %1 (%2).")
-                 .arg(m_path, end.lastError().text()));
-    end.exec(QStringLiteral("ROLLBACK"));
-    return false;
-}
-
-void HistoryStore::recordTest(const FinishedTest& test) {
-    if (!open() || !insertTest(test))
-        m_unsavedTests.append(test);
-}
-
-void HistoryStore::recordDrillAnswer(const AskedQuestion& answer, const QDateTime& at) {
-    if (!open() || !insertAnswer(answer, at.toMSecsSinceEpoch(), 0, 0))
-        m_unsavedDrill.append({answer, at.toMSecsSinceEpoch(), true});
-}
-
-QList<HistoryStore::Test> HistoryStore::tests() {
-    QList<Test> tests;
-    if (open()) {
-        QSqlQuery query(QSqlDatabase::database(m_connection, false));
-        query.setForwardOnly(true);
-        if (query.exec(QStringLiteral("SELECT ended_at, length, answered, correct, rate, "
-                                      "ended_early FROM test ORDER BY ended_at, id"))) {
-            while (query.next())
-                tests.append({QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong()),
-                              query.value(1).toInt(), query.value(2).toInt(),
-                              query.value(3).toInt(), query.value(4).toDouble(),
-                              query.value(5).toBool()});
+// Opens the file for writing and makes it ready; false with the reason told. A file that is
+// not a usable history is set aside and a new one begun in its place.
+bool HistoryStore::writerOpen(HistoryDatabase& db) {
+    for (int round = 0; round < 2; ++round) {
+        const HistoryDatabase::Result files = HistoryDatabase::checkFiles(m_path);
+        if (!files.ok()) {
+            writerSays(Status{files.code == Code::Link ? Problem::Link : Problem::NotOwn,
+                              files.detail},
+                       0, true);
+            std::lock_guard lock(m_shared->mutex);
+            m_shared->gone = true;
+            return false;
         }
-    }
-    for (const FinishedTest& test : m_unsavedTests)
-        tests.append({test.endedAt, test.length, int(test.questions.size()), test.correct(),
-                      test.rate(), test.endedEarly});
-    std::stable_sort(tests.begin(), tests.end(),
-                     [](const Test& a, const Test& b) { return a.endedAt < b.endedAt; });
-    return tests;
-}
-
-QList<Attempt> HistoryStore::attempts() {
-    QList<Attempt> attempts;
-    if (open()) {
-        QSqlQuery query(QSqlDatabase::database(m_connection, false));
-        query.setForwardOnly(true);
-        if (query.exec(QStringLiteral("SELECT record, given, key, answered_at, kind FROM answer "
-                                      "ORDER BY answered_at, id"))) {
-            while (query.next()) {
-                const AskedQuestion q{query.value(0).toInt(), query.value(1).toInt(),
-                                      query.value(2).toInt()};
-                // A hand-edited file must not take the pages out of the bank.
-                if (validAnswer(q.record, q.given, q.key))
-                    attempts.append({q, query.value(3).toLongLong(),
-                                     query.value(4).toString() == QLatin1String("drill")});
+        HistoryDatabase::Result r = db.open(false, kBusyTimeoutMs);
+        if (r.code == Code::NoDriver) {
+            writerSays(Status{Problem::NoDriver, {}, r.detail}, 0, true);
+            std::lock_guard lock(m_shared->mutex);
+            m_shared->gone = true;
+            return false;
+        }
+        int version = 0;
+        bool unclean = false;
+        if (r.ok())
+            r = db.inspect(&version);
+        if (r.code == Code::NotADatabase || r.code == Code::Foreign || r.code == Code::Damaged) {
+            Status said;
+            const bool moved = setAside(db,
+                                        r.code == Code::Foreign  ? QStringLiteral("foreign")
+                                        : r.code == Code::Damaged ? QStringLiteral("damaged")
+                                                                  : QStringLiteral("not a database"),
+                                        &said);
+            if (!moved || said.detail != QLatin1String("damaged")) // that one once salvaged
+                writerSays(said, 0, true);
+            if (!moved) {
+                std::lock_guard lock(m_shared->mutex);
+                m_shared->gone = true;
+                return false;
+            }
+            continue;
+        }
+        if (r.code == Code::Newer) {
+            writerSays(Status{Problem::Newer, m_path, {}, r.detail.toInt()}, 0, true);
+            std::lock_guard lock(m_shared->mutex);
+            m_shared->gone = true;
+            return false;
+        }
+        if (r.ok())
+            r = db.prepare(version);
+        if (r.ok())
+            r = db.startSession(m_session, &unclean);
+        if (r.ok() && m_setAside) {
+            int tests = 0;
+            r = m_setAside->detail == QLatin1String("damaged")
+                    ? db.salvage(m_setAside->path, &tests)
+                    : db.addNotice(m_setAside->detail, m_setAside->path, 0);
+            if (r.ok() && m_setAside->detail == QLatin1String("damaged"))
+                writerSays(Status{Problem::SetAside, m_setAside->path, m_setAside->detail, tests},
+                           0, true);
+            if (r.ok()) {
+                m_setAside.reset();
+                std::lock_guard lock(m_shared->mutex);
+                ++m_shared->generation; // the page reads the salvaged rows afresh
             }
         }
+        // A whole-file check costs in proportion to the file: only where a window ended without
+        // closing it.
+        if (r.ok() && (unclean || m_checkNext))
+            r = db.quickCheck();
+        m_checkNext = false;
+        if (r.code == Code::Damaged) {
+            Status said;
+            const bool moved = setAside(db, QStringLiteral("damaged"), &said);
+            if (!moved || said.detail != QLatin1String("damaged")) // that one once salvaged
+                writerSays(said, 0, true);
+            if (!moved) {
+                std::lock_guard lock(m_shared->mutex);
+                m_shared->gone = true;
+                return false;
+            }
+            continue;
+        }
+        if (!r.ok()) {
+            db.close();
+            writerSays(Status{writeProblem(r.code, m_path), m_path, r.detail});
+            return false;
+        }
+        return true;
     }
-    for (const FinishedTest& test : m_unsavedTests) {
-        for (const AskedQuestion& q : test.questions)
-            attempts.append({q, test.endedAt.toMSecsSinceEpoch(), false});
+    return false;
+}
+
+void HistoryStore::writerLoop() {
+    HistoryDatabase db(m_path, QStringLiteral("orvane-history-write-%1").arg(quintptr(this), 0, 16));
+    int delay = 250;
+    bool opened = false;
+    bool failedAfterStop = false;
+    std::unique_lock lock(m_shared->mutex);
+    for (;;) {
+        if (m_shared->gone || (m_shared->stop && (m_shared->queue.empty() || failedAfterStop)))
+            break;
+        if (!opened) {
+            const int attempt = ++m_shared->started;
+            lock.unlock();
+            opened = writerOpen(db);
+            lock.lock();
+            if (!opened) {
+                m_shared->lastFailed = attempt;
+                m_shared->progress.notify_all();
+                failedAfterStop = m_shared->stop;
+                m_shared->wake.wait_for(lock, std::chrono::milliseconds(delay),
+                                        [&] { return m_shared->stop; });
+                delay = std::min(delay * 2, kMaxRetryMs);
+                continue;
+            }
+        }
+        if (m_shared->queue.empty()) {
+            m_shared->wake.wait(lock, [&] { return m_shared->stop || !m_shared->queue.empty(); });
+            continue;
+        }
+        // Everything queued so far, up to a bound that keeps one transaction short.
+        QList<HistoryDatabase::Job> jobs;
+        for (std::size_t i = 0; i < m_shared->queue.size() && i < kBatch; ++i)
+            jobs.append(m_shared->queue[i]);
+        const int attempt = ++m_shared->started;
+        lock.unlock();
+        const HistoryDatabase::Result r = db.write(jobs, m_session);
+        if (r.ok()) {
+            for (const HistoryDatabase::Job& job : jobs) {
+                if (!job.file.isEmpty())
+                    QFile::remove(job.file);
+            }
+            writerSays(std::nullopt, jobs.last().seq);
+        } else if (r.code == Code::Damaged || r.code == Code::NotADatabase) {
+            db.close(); // checked when next opened, and set aside
+            opened = false;
+            m_checkNext = true;
+        } else
+            writerSays(Status{writeProblem(r.code, m_path), m_path, r.detail});
+        lock.lock();
+        if (r.ok()) {
+            m_shared->queue.erase(m_shared->queue.begin(),
+                                  m_shared->queue.begin() + qsizetype(jobs.size()));
+            m_shared->progress.notify_all();
+            delay = 250;
+            continue;
+        }
+        if (!opened)
+            continue;
+        m_shared->lastFailed = attempt;
+        m_shared->progress.notify_all();
+        failedAfterStop = m_shared->stop;
+        m_shared->wake.wait_for(lock, std::chrono::milliseconds(delay),
+                                [&] { return m_shared->stop; });
+        delay = std::min(delay * 2, kMaxRetryMs);
     }
-    attempts.append(m_unsavedDrill);
-    std::stable_sort(attempts.begin(), attempts.end(),
-                     [](const Attempt& a, const Attempt& b) { return a.at < b.at; });
-    return attempts;
+    m_shared->gone = true;
+    m_shared->progress.notify_all();
+    lock.unlock();
+    if (opened)
+        db.endSession(m_session);
 }

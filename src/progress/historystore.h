@@ -1,20 +1,33 @@
 #pragma once
 
+#include "progress/drill.h"
 #include "progress/finishedtest.h"
+#include "progress/historydatabase.h"
 
-#include <QSqlDatabase>
+#include <QObject>
 #include <QString>
 
+#include <condition_variable>
+#include <deque>
 #include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
 
-// Every test and every drill answer, kept in one SQLite file in the user's data folder. It
-// opens the file only when first asked, so a start-up never waits for it. A fault never
-// reaches the caller as an error: what could not be written is kept for this run, the cause is
-// told once to `warn` (the terminal) and stays readable in problem() for the page.
-class HistoryStore {
+// Every test and every drill answer, kept in one SQLite file in the user's data folder. The
+// window never waits for the file: it is written by a thread of its own, which tries again
+// what a lock or a full disk turned away, and what is still unwritten when the program ends
+// is kept in a pending file that the next run applies. Until then this run shows it all the
+// same. Faults never reach the caller as errors: they are reported as problems(), a code and
+// its data, which the page words; `warn` hears each once.
+class HistoryStore : public QObject {
+    Q_OBJECT
 public:
-    static constexpr int kSchemaVersion = 1;
-    static constexpr int kBusyTimeoutMs = 5000;
+    static constexpr int kSchemaVersion = HistoryDatabase::kSchemaVersion;
+    // The writer waits this long for another window's lock before it tries again later.
+    static constexpr int kBusyTimeoutMs = 1000;
+    static constexpr int kMaxRetryMs = 8000;
 
     struct Test {
         QDateTime endedAt;
@@ -25,46 +38,102 @@ public:
         bool endedEarly = false;
     };
 
-    // `userFolder` empty: no history is kept, and problem() says why (`whyNoFolder`, where
+    enum class Problem {
+        NoFolder,      // data: the reason given by whoever chose the folder, maybe empty
+        NoDriver,      // detail: Qt's words
+        CannotMakeFolder,
+        CannotOpen,    // detail: SQLite's words
+        ReadOnlyFolder, // shown, not written
+        ReadOnlyFile,
+        OpenToOthers,  // shown, not written; path: the folder
+        Link,          // path: the link (the history, its -wal or -shm)
+        NotOwn,        // path: the file that is not a regular file of the user's
+        Newer,         // count: the file's version
+        SetAside,      // path: where the old file went; detail: why (damaged, foreign, not a
+                       // database); count: the tests recovered from it. Until dismissed.
+        CannotSetAside,
+        DiskFull,      // a write waits to be tried again
+        Locked,
+        WriteFailed,   // detail: SQLite's words
+        NotSavedAtExit, // detail: why the pending file could not be written
+    };
+    struct Status {
+        Problem problem = Problem::NoFolder;
+        QString path;
+        QString detail;
+        int count = 0;
+        friend bool operator==(const Status&, const Status&) = default;
+    };
+
+    // `userFolder` empty: no history is kept, and problems() says why (`whyNoFolder`, where
     // given).
-    explicit HistoryStore(const QString& userFolder, std::function<void(const QString&)> warn = {},
+    explicit HistoryStore(const QString& userFolder,
+                          std::function<void(const Status&)> warn = {},
                           const QString& whyNoFolder = {});
-    ~HistoryStore();
-    HistoryStore(const HistoryStore&) = delete;
-    HistoryStore& operator=(const HistoryStore&) = delete;
+    ~HistoryStore() override;
 
     static QString fileName() { return QStringLiteral("history.sqlite"); }
     QString path() const { return m_path; }
 
     // Whether a test was ever completed (an early end does not count). Never creates the file.
     bool hasCompletedTest();
+    // Both return at once; the file is written behind.
     void recordTest(const FinishedTest& test);
     void recordDrillAnswer(const AskedQuestion& answer, const QDateTime& at);
 
-    QList<Test> tests();       // oldest first
-    QList<Attempt> attempts(); // oldest first
+    // What the chart needs, oldest first: the last tests and the last completed ones.
+    QList<Test> recentTests();
+    // The kept state of every question answered so far.
+    QList<drill::QuestionState> questionStates();
 
-    // Why the history is not being kept, or what was done about a broken file; empty when all
-    // is well.
-    QString problem() const { return m_problem; }
+    // What stands in the way, or what was done about a broken file; empty when all is well.
+    QList<Status> problems() const;
+    // The learner has read that files were set aside: they are not mentioned again.
+    void dismissNotices();
+
+    // Waits until every write has been made or has failed once since the call (tests, and the
+    // end of the program). Returns whether nothing is left unwritten.
+    bool waitForWrites(int timeoutMs);
+
+signals:
+    // The writer made or missed a write, or the file was changed under the page.
+    void changed();
 
 private:
-    bool open();
-    enum class Opened { Yes, Broken, No };
-    Opened openFile(QString* broken);
-    bool createSchema();
-    bool moveAside(const QString& why);
-    bool insertTest(const FinishedTest& test);
-    bool insertAnswer(const AskedQuestion& answer, qint64 at, qint64 testId, int position);
-    void fail(const QString& problem);
+    struct Shared;
+    struct View {
+        QList<HistoryDatabase::TestRow> recent;
+        QList<drill::QuestionState> states;
+        bool completedAny = false;
+    };
+
+    void start();
+    void startWriter();
+    void enqueue(HistoryDatabase::Job job);
+    View view();
+    void collect();
+    void report(const Status& status);
+    void writerLoop();
+    bool writerOpen(HistoryDatabase& db);
+    void writerSays(std::optional<Status> status, qint64 doneSeq = 0, bool fileProblem = false);
+    bool setAside(HistoryDatabase& db, const QString& why, Status* said);
 
     QString m_path;
-    QString m_connection;
-    std::function<void(const QString&)> m_warn;
-    bool m_tried = false;
-    bool m_open = false;
-    QString m_problem;
-    // What could not be written, so that this run still shows it.
-    QList<FinishedTest> m_unsavedTests;
-    QList<Attempt> m_unsavedDrill;
+    std::function<void(const Status&)> m_warn;
+    qint64 m_session = 0;
+    bool m_started = false;
+    std::optional<Status> m_fileProblem;  // why the file is not written, or what was done to it
+    std::optional<Status> m_writeProblem; // a write that waits; gone once one succeeds
+    QList<Status> m_told;
+    bool m_readOnly = false;
+    std::unique_ptr<HistoryDatabase> m_reader;
+    int m_readerGeneration = -1;
+    // Every write not yet known to be in the file, oldest first; shown as if it were.
+    QList<HistoryDatabase::Job> m_jobs;
+    qint64 m_nextSeq = 1;
+    std::unique_ptr<Shared> m_shared;
+    std::thread m_writer;
+    bool m_checkNext = false; // the writer's: a write met a damaged page
+    std::optional<Status> m_setAside; // the writer's: a file set aside, to note in the new one
+    QList<Status> m_notices;
 };

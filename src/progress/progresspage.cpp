@@ -11,6 +11,7 @@
 
 #include <QButtonGroup>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -69,6 +70,11 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     ProblemLabel = new Label(this, "ProblemLabel", {8, 171, 721, 26}, QString(), plain, kMaroon,
                              Label::Sizing::Fixed);
     ProblemLabel->setWordWrap(true);
+    // A file set aside is told in every run until the learner says it has been read.
+    DismissLink = link(this, "DismissLink", {672, 157, 60, 14});
+    DismissLink->setText(tr("Dismiss"));
+    DismissLink->setAccessibleName(tr("Dismiss the notice of the history set aside"));
+    hideControl(DismissLink);
 
     new Label(this, "ReviewCaption", {472, 27, 200, 12}, QStringLiteral("Chapters to review:"),
               title, kNavy);
@@ -118,6 +124,10 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
         emit answerPageChosen(ChapterReview::practiceNumber(m_bank.QuestionText(m_record)));
     });
     connect(TestLink, &QPushButton::clicked, this, &ProgressPage::testYourselfChosen);
+    connect(DismissLink, &QPushButton::clicked, this, [this] {
+        m_history.dismissNotices();
+        refresh();
+    });
     connect(m_options, &QButtonGroup::idClicked, this,
             [this](int k) {
                 announce(tr("You chose %1").arg(m_bank.question(m_record).spokenOption(k)));
@@ -139,6 +149,8 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     setTabOrder(DrillOptions[3], TestLink);
     setTabOrder(TestLink, DrillSubmit);
     setTabOrder(DrillSubmit, AnswerLink);
+    // A write made or missed behind the page, or a file set aside, shows at once.
+    connect(&m_history, &HistoryStore::changed, this, &ProgressPage::refresh);
     showWaiting();
 }
 
@@ -147,8 +159,78 @@ void ProgressPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+QString ProgressPage::describe(const HistoryStore::Status& status) {
+    using Problem = HistoryStore::Problem;
+    const QString name = QFileInfo(status.path).fileName();
+    switch (status.problem) {
+    case Problem::NoFolder:
+        return status.detail.isEmpty()
+                   ? tr("No history is kept: there is no user data folder (neither XDG_DATA_HOME "
+                        "nor HOME names one).")
+                   : tr("No history is kept: %1.").arg(status.detail);
+    case Problem::NoDriver:
+        return tr("No history is kept: Qt's SQLite driver is missing (%1).").arg(status.detail);
+    case Problem::CannotMakeFolder:
+        return tr("No history is kept: the folder %1 cannot be made.").arg(status.path);
+    case Problem::CannotOpen:
+        return tr("No history is kept: %1 cannot be opened (%2).").arg(status.path, status.detail);
+    case Problem::ReadOnlyFolder:
+        return tr("This folder is read-only: %1. Your history is shown, but new tests are not "
+                  "added to it.")
+            .arg(status.path);
+    case Problem::ReadOnlyFile:
+        return tr("%1 is read-only. Your history is shown, but new tests are not added to it.")
+            .arg(status.path);
+    case Problem::OpenToOthers:
+        return tr("This folder can be written by others; chmod 700 %1 makes it private. Until "
+                  "then your history is shown, but new tests are not added to it.")
+            .arg(status.path);
+    case Problem::Link:
+        return tr("%1 is a link; the history is never written through a link.").arg(name);
+    case Problem::NotOwn:
+        return tr("%1 is not a file of yours; the history is not opened.").arg(status.path);
+    case Problem::Newer:
+        return tr("No history is kept: %1 was written by a newer release of Orvane (history "
+                  "version %2); it is left as it is.")
+            .arg(status.path)
+            .arg(status.count);
+    case Problem::SetAside: {
+        const QString why = status.detail == QLatin1String("foreign")
+                                ? tr("its tables are not Orvane's")
+                            : status.detail == QLatin1String("damaged") ? tr("it is damaged")
+                                                                        : tr("it is not a database");
+        const QString original = status.path.left(status.path.lastIndexOf(QLatin1String(".broken-")));
+        const QString said = tr("%1 was not a usable history (%2). It was moved to %3 and a new "
+                                "history was started.")
+                                 .arg(original, why, status.path);
+        return status.detail == QLatin1String("damaged")
+                   ? said + u' ' + tr("%n test(s) could be recovered from it.", nullptr, status.count)
+                   : said;
+    }
+    case Problem::CannotSetAside:
+        return tr("No history is kept: %1 is not a usable history (%2), and it cannot be moved "
+                  "aside.")
+            .arg(status.path, status.detail);
+    case Problem::DiskFull:
+        return tr("The disk is full. Your last answers are kept and will be saved as soon as "
+                  "there is room.");
+    case Problem::Locked:
+        return tr("Another program is holding the history. Your last answers are kept and will "
+                  "be saved as soon as it lets go.");
+    case Problem::WriteFailed:
+        return tr("The history could not be written to %1 (%2). Your last answers are kept and "
+                  "will be tried again.")
+            .arg(status.path, status.detail);
+    case Problem::NotSavedAtExit:
+        return tr("%n test(s) or drill answer(s) could not be kept for the next run (%1).", nullptr,
+                  status.count)
+            .arg(status.detail);
+    }
+    return {};
+}
+
 void ProgressPage::refresh() {
-    const QList<HistoryStore::Test> tests = m_history.tests();
+    const QList<HistoryStore::Test> tests = m_history.recentTests();
     Chart->setTests(tests);
     const double average = TrendChart::average(tests);
     const auto completed = qMin<qsizetype>(
@@ -163,12 +245,23 @@ void ProgressPage::refresh() {
         AverageLabel->setCaption(QStringLiteral("Average of your last %1 completed tests: %2")
                                      .arg(completed)
                                      .arg(TrendChart::percent(average)));
-    ProblemLabel->setCaption(m_history.problem());
-    ProblemLabel->setVisible(!m_history.problem().isEmpty());
+    QStringList problems;
+    for (const HistoryStore::Status& status : m_history.problems())
+        problems << describe(status);
+    ProblemLabel->setCaption(problems.join(u' '));
+    ProblemLabel->setVisible(!problems.isEmpty());
+    const QList<HistoryStore::Status> said = m_history.problems();
+    const bool notice = std::any_of(said.begin(), said.end(), [](const auto& s) {
+        return s.problem == HistoryStore::Problem::SetAside;
+    });
+    if (notice)
+        DismissLink->show();
+    else
+        hideControl(DismissLink);
 
-    const QList<Attempt> attempts = m_history.attempts();
+    const QList<drill::QuestionState> states = m_history.questionStates();
     const QList<ChapterReview::Chapter> chapters =
-        m_review.mostMissed(attempts, m_bank, kChapterLinks);
+        m_review.mostMissed(states, m_bank, kChapterLinks);
     for (int i = 0; i < kChapterLinks; ++i) {
         QPushButton* chapterLink = ChapterLinks[i];
         if (i >= chapters.size()) {
@@ -205,8 +298,8 @@ void ProgressPage::setOptionsShown(bool shown) {
 // Before a drill, and after one ends: how many questions wait, or that none does.
 void ProgressPage::showWaiting() {
     m_drill = Drill::Idle;
-    const QList<Attempt> attempts = m_history.attempts();
-    const int waiting = int(drill::queue(attempts).size());
+    const QList<drill::QuestionState> states = m_history.questionStates();
+    const int waiting = int(drill::queue(states).size());
     setOptionsShown(false);
     hideControl(DrillSubmit);
     hideControl(AnswerLink);
@@ -214,8 +307,8 @@ void ProgressPage::showWaiting() {
     DrillButton->setEnabled(waiting > 0);
     if (waiting == 0) {
         DrillCount->setCaption(QStringLiteral("Nothing left to drill."));
-        const bool missedAny = std::any_of(attempts.begin(), attempts.end(),
-                                           [](const Attempt& a) { return !a.question.right(); });
+        const bool missedAny = std::any_of(states.begin(), states.end(),
+                                           [](const drill::QuestionState& s) { return s.misses > 0; });
         DrillQuestion->setCaption(
             missedAny ? QStringLiteral("Every question you missed has been answered right twice "
                                        "in a row since.")
@@ -240,7 +333,7 @@ void ProgressPage::startDrill() {
 // The first question of the drill's order not asked in this round; when every one has been,
 // a new round begins.
 void ProgressPage::askNext() {
-    const QList<int> queue = drill::queue(m_history.attempts());
+    const QList<int> queue = drill::queue(m_history.questionStates());
     if (queue.isEmpty()) {
         showWaiting();
         announce(DrillCount->text() + u' ' + DrillQuestion->text() + u' ' + TestLink->text());

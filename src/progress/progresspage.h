@@ -1,11 +1,11 @@
 #pragma once
 
 #include "progress/chapterreview.h"
+#include "progress/historystore.h"
 
 #include <QSet>
 #include "widgets/page.h"
 
-class HistoryStore;
 class Label;
 class QButtonGroup;
 class QKeyEvent;
@@ -27,6 +27,8 @@ public:
 
     // Reads the history afresh; a drill under way goes on where it is.
     void refresh();
+    // What the history reports, in words; the terminal hears the same.
+    static QString describe(const HistoryStore::Status& status);
     // While a drill question is shown: A to D or 1 to 4 choose, Enter submits, and then Enter
     // goes on to the next question. Returns whether the key was one of them.
     bool answerKey(QKeyEvent* event) override;
@@ -36,6 +38,7 @@ public:
     TrendChart* Chart;
     Label* AverageLabel;
     Label* ProblemLabel;
+    QPushButton* DismissLink;
     QList<QPushButton*> ChapterLinks;
     Label* NoChaptersLabel;
     QPushButton* DrillButton;

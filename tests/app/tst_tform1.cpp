@@ -437,7 +437,7 @@ void TestTForm1::progressPageFollowsTheHistory() {
     const QString folder = data.filePath(QStringLiteral("orvane"));
     if (broken)
         FormFixture::writeFile(folder, "in the way");
-    HistoryStore history(folder, [](const QString&) {});
+    HistoryStore history(folder, [](const HistoryStore::Status&) {});
     m_f->history = &history;
     TForm1& form = m_f->start();
     TestPage* test = form.TabSheet4;
@@ -461,8 +461,8 @@ void TestTForm1::progressPageFollowsTheHistory() {
     QVERIFY(QFile::exists(m_f->path(QStringLiteral("result.html"))));
     QCOMPARE(form.PageControl1->tabBar()->count(), 5);
     QCOMPARE(form.PageControl1->tabBar()->tabText(4), QStringLiteral("My Progress"));
-    QCOMPARE(history.tests().size(), 2);
-    QCOMPARE(history.tests()[0].answered, 2);
+    QCOMPARE(history.recentTests().size(), 2);
+    QCOMPARE(history.recentTests()[0].answered, 2);
     QVERIFY(m_f->errors.shown.isEmpty());
     ProgressPage* page = form.TabSheet5;
     form.PageControl1->setCurrentIndex(4);

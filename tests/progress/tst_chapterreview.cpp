@@ -51,7 +51,7 @@ void TestChapterReview::mostMissed() {
         attempts.append({{record, 0, 1}, 0, false});
     QList<int> got;
     for (const ChapterReview::Chapter& c :
-         review.mostMissed(attempts, QuestionBank::builtIn(), limit))
+         review.mostMissed(drill::replay(attempts), QuestionBank::builtIn(), limit))
         got << c.chapter << c.misses;
     QCOMPARE(got, chapters);
 }
