@@ -175,6 +175,222 @@
         <source>You chose %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Dismiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismiss the notice of the history set aside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No history is kept: there is no user data folder (neither XDG_DATA_HOME nor HOME names one).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No history is kept: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No history is kept: Qt&apos;s SQLite driver is missing (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No history is kept: the folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No history is kept: %1 cannot be opened (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This folder is read-only: %1. Your history is shown, but new tests are not added to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is read-only. Your history is shown, but new tests are not added to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This folder can be written by others; chmod 700 %1 makes it private. Until then your history is shown, but new tests are not added to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link; the history is never written through a link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a file of yours; the history is not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No history is kept: %1 was written by a newer release of Orvane (history version %2); it is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its tables are not Orvane&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not a usable history (%2). It was moved to %3 and a new history was started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) could be recovered from it.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No history is kept: %1 is not a usable history (%2), and it cannot be moved aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk is full. Your last answers are kept and will be saved as soon as there is room.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program is holding the history. Your last answers are kept and will be saved as soon as it lets go.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history could not be written to %1 (%2). Your last answers are kept and will be tried again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) or drill answer(s) could not be kept for the next run (%1).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Orvane: My Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your recent tests:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapters to review:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No missed questions yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drill my mistakes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take a new test on the Test Yourself page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practise the questions you missed, one at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys: A to D or 1 to 4 choose an option, Enter submits and then goes on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drill question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No test completed yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your completed test: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average of your last %1 completed tests: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3 missed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the chapter in the Study Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing left to drill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every question you missed has been answered right twice in a row since.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have not missed a question yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 missed question to drill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 missed questions to drill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 missed question left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 missed questions left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question %1 of %2: %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose one of the options first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer is %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer page of practice question %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next question</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -390,6 +606,37 @@
     </message>
     <message>
         <source>Success Rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrendChart</name>
+    <message>
+        <source>%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 questions%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, ended early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your recent tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tests yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oldest first: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. Average of the last five: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -138,7 +138,7 @@ void HistoryStore::start() {
     }
     const QString folder = QFileInfo(m_path).path();
     if (!QDir().mkpath(folder)) {
-        m_fileProblem = Status{Problem::CannotMakeFolder, folder};
+        m_fileProblem = Status{Problem::CannotMakeFolder, folder, {}, 0};
         report(*m_fileProblem);
         m_path.clear();
         return;
@@ -147,19 +147,19 @@ void HistoryStore::start() {
     if (!files.ok()) {
         // Never opened: SQLite would write wherever a link leads.
         m_fileProblem =
-            Status{files.code == Code::Link ? Problem::Link : Problem::NotOwn, files.detail};
+            Status{files.code == Code::Link ? Problem::Link : Problem::NotOwn, files.detail, {}, 0};
         report(*m_fileProblem);
         m_readOnly = true;
         m_shared->gone = true;
         return;
     }
     if (openToOthers(folder)) {
-        m_fileProblem = Status{Problem::OpenToOthers, folder};
+        m_fileProblem = Status{Problem::OpenToOthers, folder, {}, 0};
         m_readOnly = true;
     } else if (!HistoryDatabase::writable(m_path)) {
         const bool folderWritable = ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
         m_fileProblem = Status{folderWritable ? Problem::ReadOnlyFile : Problem::ReadOnlyFolder,
-                               folderWritable ? m_path : folder};
+                               folderWritable ? m_path : folder, {}, 0};
         m_readOnly = true;
     }
     if (m_readOnly) {
@@ -413,7 +413,7 @@ bool HistoryStore::writerOpen(HistoryDatabase& db) {
         const HistoryDatabase::Result files = HistoryDatabase::checkFiles(m_path);
         if (!files.ok()) {
             writerSays(Status{files.code == Code::Link ? Problem::Link : Problem::NotOwn,
-                              files.detail},
+                              files.detail, {}, 0},
                        0, true);
             std::lock_guard lock(m_shared->mutex);
             m_shared->gone = true;

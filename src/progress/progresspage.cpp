@@ -60,8 +60,8 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     const QColor text = palette().color(QPalette::WindowText);
 
     Heading = controls::headingBand(this, "Heading", {2, 4, 727, 17},
-                                    QStringLiteral("Orvane: My Progress"));
-    new Label(this, "TrendCaption", {8, 27, 200, 12}, QStringLiteral("Your recent tests:"), title,
+                                    tr("Orvane: My Progress"));
+    new Label(this, "TrendCaption", {8, 27, 200, 12}, tr("Your recent tests:"), title,
               kNavy);
     Chart = new TrendChart(this, {8, 42, 452, 112});
     Chart->setFont(plain);
@@ -76,7 +76,7 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     DismissLink->setAccessibleName(tr("Dismiss the notice of the history set aside"));
     hideControl(DismissLink);
 
-    new Label(this, "ReviewCaption", {472, 27, 200, 12}, QStringLiteral("Chapters to review:"),
+    new Label(this, "ReviewCaption", {472, 27, 200, 12}, tr("Chapters to review:"),
               title, kNavy);
     for (int i = 0; i < kChapterLinks; ++i) {
         QPushButton* chapter = link(this, "", {468, 42 + 22 * i, 264, 20});
@@ -85,12 +85,12 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     }
     NoChaptersLabel =
         new Label(this, "NoChaptersLabel", {472, 44, 260, 40},
-                  QStringLiteral("No missed questions yet."), plain, text, Label::Sizing::Fixed);
+                  tr("No missed questions yet."), plain, text, Label::Sizing::Fixed);
     NoChaptersLabel->setWordWrap(true);
 
     controls::bevel(this, "DrillBevel", {8, 199, 721, 188});
     DrillButton =
-        button(this, "DrillButton", {16, 206, 120, 23}, QStringLiteral("&Drill my mistakes"));
+        button(this, "DrillButton", {16, 206, 120, 23}, tr("&Drill my mistakes"));
     DrillCount = new Label(this, "DrillCount", {146, 211, 570, 13}, QString(), title, kNavy,
                            Label::Sizing::Fixed);
     DrillQuestion = new Label(this, "DrillQuestion", {16, 236, 705, 30}, QString(),
@@ -105,14 +105,14 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
         m_options->addButton(option, k + 1);
         DrillOptions.append(option);
     }
-    DrillSubmit = button(this, "DrillSubmit", {16, 352, 120, 23}, QStringLiteral("Submit"));
+    DrillSubmit = button(this, "DrillSubmit", {16, 352, 120, 23}, tr("Submit"));
     DrillFeedback = new Label(this, "DrillFeedback", {146, 348, 446, 30}, QString(),
                               controls::font(QStringLiteral("Verdana"), 11, true), kGreen,
                               Label::Sizing::Fixed);
     DrillFeedback->setWordWrap(true);
     AnswerLink = link(this, "AnswerLink", {600, 352, 120, 20});
     TestLink = link(this, "TestLink", {16, 272, 360, 20});
-    TestLink->setText(QStringLiteral("Take a new test on the Test Yourself page"));
+    TestLink->setText(tr("Take a new test on the Test Yourself page"));
     TestLink->resize(TestLink->sizeHint().width(), TestLink->height());
 
     for (int i = 0; i < kChapterLinks; ++i)
@@ -134,10 +134,10 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
             });
 
     DrillButton->setAccessibleDescription(
-        QStringLiteral("Practise the questions you missed, one at a time"));
+        tr("Practise the questions you missed, one at a time"));
     DrillSubmit->setAccessibleDescription(
-        QStringLiteral("Keys: A to D or 1 to 4 choose an option, Enter submits and then goes on."));
-    DrillQuestion->setAccessibleName(QStringLiteral("Drill question"));
+        tr("Keys: A to D or 1 to 4 choose an option, Enter submits and then goes on."));
+    DrillQuestion->setAccessibleName(tr("Drill question"));
 
     setTabOrder(Chart, ChapterLinks[0]);
     for (int i = 1; i < kChapterLinks; ++i)
@@ -237,12 +237,12 @@ void ProgressPage::refresh() {
         TrendChart::kAverageOf,
         std::count_if(tests.begin(), tests.end(), [](const auto& t) { return !t.endedEarly; }));
     if (average < 0)
-        AverageLabel->setCaption(QStringLiteral("No test completed yet."));
+        AverageLabel->setCaption(tr("No test completed yet."));
     else if (completed == 1)
         AverageLabel->setCaption(
-            QStringLiteral("Your completed test: %1").arg(TrendChart::percent(average)));
+            tr("Your completed test: %1").arg(TrendChart::percent(average)));
     else
-        AverageLabel->setCaption(QStringLiteral("Average of your last %1 completed tests: %2")
+        AverageLabel->setCaption(tr("Average of your last %1 completed tests: %2")
                                      .arg(completed)
                                      .arg(TrendChart::percent(average)));
     QStringList problems;
@@ -269,16 +269,16 @@ void ProgressPage::refresh() {
             continue;
         }
         const ChapterReview::Chapter& c = chapters[i];
-        const QString full = QStringLiteral("%1. %2 (%3 missed)")
+        const QString full = tr("%1. %2 (%3 missed)")
                                  .arg(c.chapter)
                                  .arg(m_chapterTitles.value(c.chapter - 1).trimmed())
                                  .arg(c.misses);
         chapterLink->setProperty("chapter", c.chapter);
         chapterLink->setText(
             chapterLink->fontMetrics().elidedText(full, Qt::ElideMiddle, chapterLink->width() - 8));
-        chapterLink->setAccessibleName(QStringLiteral("Chapter ") + full);
+        chapterLink->setAccessibleName(tr("Chapter %1").arg(full));
         chapterLink->setAccessibleDescription(
-            QStringLiteral("Opens the chapter in the Study Guide"));
+            tr("Opens the chapter in the Study Guide"));
         chapterLink->show();
     }
     NoChaptersLabel->setVisible(chapters.isEmpty());
@@ -306,19 +306,19 @@ void ProgressPage::showWaiting() {
     DrillFeedback->setCaption(QString());
     DrillButton->setEnabled(waiting > 0);
     if (waiting == 0) {
-        DrillCount->setCaption(QStringLiteral("Nothing left to drill."));
+        DrillCount->setCaption(tr("Nothing left to drill."));
         const bool missedAny = std::any_of(states.begin(), states.end(),
                                            [](const drill::QuestionState& s) { return s.misses > 0; });
         DrillQuestion->setCaption(
-            missedAny ? QStringLiteral("Every question you missed has been answered right twice "
+            missedAny ? tr("Every question you missed has been answered right twice "
                                        "in a row since.")
-                      : QStringLiteral("You have not missed a question yet."));
+                      : tr("You have not missed a question yet."));
         TestLink->show();
     } else {
         hideControl(TestLink);
         DrillCount->setCaption(waiting == 1
-                                   ? QStringLiteral("1 missed question to drill.")
-                                   : QStringLiteral("%1 missed questions to drill.").arg(waiting));
+                                   ? tr("1 missed question to drill.")
+                                   : tr("%1 missed questions to drill.").arg(waiting));
         DrillQuestion->setCaption(QStringLiteral(
             "Press \"Drill my mistakes\" to answer them again, one at a time. A question leaves "
             "the drill once you answer it right twice in a row."));
@@ -356,8 +356,8 @@ void ProgressPage::askNext() {
     hideControl(AnswerLink);
     DrillButton->setEnabled(true);
     DrillCount->setCaption(queue.size() == 1
-                               ? QStringLiteral("1 missed question left.")
-                               : QStringLiteral("%1 missed questions left.").arg(queue.size()));
+                               ? tr("1 missed question left.")
+                               : tr("%1 missed questions left.").arg(queue.size()));
     DrillQuestion->setCaption(m_bank.QuestionText(m_record));
     m_options->setExclusive(false);
     QStringList spoken;
@@ -370,12 +370,12 @@ void ProgressPage::askNext() {
     }
     m_options->setExclusive(true);
     setOptionsShown(true);
-    DrillSubmit->setText(QStringLiteral("Submit"));
+    DrillSubmit->setText(tr("Submit"));
     DrillSubmit->show();
     DrillSubmit->setFocus(Qt::OtherFocusReason);
     DrillFeedback->setCaption(QString());
     // Worded as the test's questions are, so that the two sound alike.
-    announce(QStringLiteral("Question %1 of %2: %3 %4")
+    announce(tr("Question %1 of %2: %3 %4")
                  .arg(m_askedInRound.size())
                  .arg(queue.size())
                  .arg(DrillQuestion->text().trimmed(), spoken.join(u' ')));
@@ -390,7 +390,7 @@ void ProgressPage::submit() {
         return;
     const int given = m_options->checkedId();
     if (given < 0) {
-        DrillFeedback->setCaption(QStringLiteral("Choose one of the options first."));
+        DrillFeedback->setCaption(tr("Choose one of the options first."));
         announce(DrillFeedback->text());
         return;
     }
@@ -401,20 +401,20 @@ void ProgressPage::submit() {
     QPalette colour = DrillFeedback->palette();
     colour.setColor(QPalette::WindowText, right ? kGreen : controls::kRed);
     DrillFeedback->setPalette(colour);
-    DrillFeedback->setCaption(right ? QStringLiteral("Correct")
-                                    : QStringLiteral("The answer is %1: %2")
+    DrillFeedback->setCaption(right ? tr("Correct")
+                                    : tr("The answer is %1: %2")
                                           .arg(QChar(u'A' + key - 1))
                                           .arg(optionText(m_bank.OptionText(m_record, key))));
     DrillSubmit->setFocus(Qt::OtherFocusReason);
     for (QRadioButton* option : DrillOptions)
         option->setEnabled(false);
     const int practice = ChapterReview::practiceNumber(m_bank.QuestionText(m_record));
-    AnswerLink->setText(QStringLiteral("Answer page %1").arg(practice));
+    AnswerLink->setText(tr("Answer page %1").arg(practice));
     AnswerLink->resize(AnswerLink->sizeHint().width(), AnswerLink->height());
     AnswerLink->setAccessibleName(
-        QStringLiteral("Answer page of practice question %1").arg(practice));
+        tr("Answer page of practice question %1").arg(practice));
     AnswerLink->show();
-    DrillSubmit->setText(QStringLiteral("Next question"));
+    DrillSubmit->setText(tr("Next question"));
     // The choice was spoken as it was made; the verdict is what is new.
     announce(DrillFeedback->text());
     refresh(); // the chapters missed, and any fault the answer met

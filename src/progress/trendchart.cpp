@@ -27,7 +27,7 @@ double TrendChart::average(const QList<HistoryStore::Test>& tests) {
 }
 
 QString TrendChart::percent(double rate) {
-    return QString::number(std::round(rate * 10.0) / 10.0) + QStringLiteral(" %");
+    return tr("%1 %").arg(QString::number(std::round(rate * 10.0) / 10.0));
 }
 
 void TrendChart::setTests(const QList<HistoryStore::Test>& tests) {
@@ -35,16 +35,16 @@ void TrendChart::setTests(const QList<HistoryStore::Test>& tests) {
     m_average = average(tests);
     QStringList spoken;
     for (const HistoryStore::Test& test : m_tests)
-        spoken << QStringLiteral("%1 of %2 questions%3")
+        spoken << tr("%1 of %2 questions%3")
                       .arg(percent(test.rate))
                       .arg(test.answered)
-                      .arg(test.endedEarly ? QStringLiteral(", ended early") : QString());
-    setAccessibleName(QStringLiteral("Your recent tests"));
+                      .arg(test.endedEarly ? tr(", ended early") : QString());
+    setAccessibleName(tr("Your recent tests"));
     setAccessibleDescription(
-        (spoken.isEmpty() ? QStringLiteral("No tests yet")
-                          : QStringLiteral("Oldest first: ") + spoken.join(QStringLiteral("; "))) +
+        (spoken.isEmpty() ? tr("No tests yet")
+                          : tr("Oldest first: ") + spoken.join(QStringLiteral("; "))) +
         (m_average < 0 ? QString()
-                       : QStringLiteral(". Average of the last five: ") + percent(m_average)));
+                       : tr(". Average of the last five: %1").arg(percent(m_average))));
     update();
 }
 
@@ -71,7 +71,7 @@ void TrendChart::paintEvent(QPaintEvent*) {
         p.drawLine(plot.left(), y, plot.right(), y);
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(QRect(2, y - line / 2, plot.left() - 6, line), Qt::AlignRight | Qt::AlignVCenter,
-                   QStringLiteral("%1 %").arg(rate));
+                   tr("%1 %").arg(rate));
     }
     if (m_tests.isEmpty())
         return;
