@@ -177,221 +177,221 @@
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer</translation>
     </message>
     <message>
         <source>Dismiss the notice of the history set aside</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer l&apos;avis sur l&apos;historique mis de côté</translation>
     </message>
     <message>
         <source>No history is kept: there is no user data folder (neither XDG_DATA_HOME nor HOME names one).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun historique n&apos;est conservé&#xa0;: il n&apos;y a pas de dossier de données personnelles (ni XDG_DATA_HOME ni HOME n&apos;en désigne un).</translation>
     </message>
     <message>
         <source>No history is kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun historique n&apos;est conservé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>No history is kept: Qt&apos;s SQLite driver is missing (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun historique n&apos;est conservé&#xa0;: le pilote SQLite de Qt est absent (%1).</translation>
     </message>
     <message>
         <source>No history is kept: the folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun historique n&apos;est conservé&#xa0;: impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>No history is kept: %1 cannot be opened (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun historique n&apos;est conservé&#xa0;: impossible d&apos;ouvrir %1 (%2).</translation>
     </message>
     <message>
         <source>This folder is read-only: %1. Your history is shown, but new tests are not added to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce dossier est en lecture seule&#xa0;: %1. Votre historique est affiché, mais les nouveaux tests n&apos;y sont pas ajoutés.</translation>
     </message>
     <message>
         <source>%1 is read-only. Your history is shown, but new tests are not added to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est en lecture seule. Votre historique est affiché, mais les nouveaux tests n&apos;y sont pas ajoutés.</translation>
     </message>
     <message>
         <source>This folder can be written by others; chmod 700 %1 makes it private. Until then your history is shown, but new tests are not added to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;autres utilisateurs peuvent écrire dans ce dossier&#xa0;; chmod 700 %1 le rend privé. D&apos;ici là, votre historique est affiché, mais les nouveaux tests n&apos;y sont pas ajoutés.</translation>
     </message>
     <message>
         <source>%1 is a link; the history is never written through a link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien&#xa0;; l&apos;historique n&apos;est jamais écrit à travers un lien.</translation>
     </message>
     <message>
         <source>%1 is not a file of yours; the history is not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un de vos fichiers&#xa0;; l&apos;historique n&apos;est pas ouvert.</translation>
     </message>
     <message>
         <source>No history is kept: %1 was written by a newer release of Orvane (history version %2); it is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun historique n&apos;est conservé&#xa0;: %1 a été écrit par une version plus récente d&apos;Orvane (version d&apos;historique %2)&#xa0;; il est laissé tel quel.</translation>
     </message>
     <message>
         <source>its tables are not Orvane&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>ses tables ne sont pas celles d&apos;Orvane</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé</translation>
     </message>
     <message>
         <source>it is not a database</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une base de données</translation>
     </message>
     <message>
         <source>%1 was not a usable history (%2). It was moved to %3 and a new history was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;était pas un historique utilisable (%2). Il a été déplacé vers %3 et un nouvel historique a été commencé.</translation>
     </message>
     <message numerus="yes">
         <source>%n test(s) could be recovered from it.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n test a pu en être récupéré.</numerusform>
+            <numerusform>%n tests ont pu en être récupérés.</numerusform>
         </translation>
     </message>
     <message>
         <source>No history is kept: %1 is not a usable history (%2), and it cannot be moved aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun historique n&apos;est conservé&#xa0;: %1 n&apos;est pas un historique utilisable (%2) et il ne peut pas être mis de côté.</translation>
     </message>
     <message>
         <source>The disk is full. Your last answers are kept and will be saved as soon as there is room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein. Vos dernières réponses sont gardées et seront enregistrées dès qu&apos;il y aura de la place.</translation>
     </message>
     <message>
         <source>Another program is holding the history. Your last answers are kept and will be saved as soon as it lets go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme bloque l&apos;historique. Vos dernières réponses sont gardées et seront enregistrées dès qu&apos;il le libérera.</translation>
     </message>
     <message>
         <source>The history could not be written to %1 (%2). Your last answers are kept and will be tried again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique n&apos;a pas pu être écrit dans %1 (%2). Vos dernières réponses sont gardées et l&apos;enregistrement sera tenté de nouveau.</translation>
     </message>
     <message numerus="yes">
         <source>%n test(s) or drill answer(s) could not be kept for the next run (%1).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n test ou réponse de révision n&apos;a pas pu être conservé pour le prochain lancement (%1).</numerusform>
+            <numerusform>%n tests ou réponses de révision n&apos;ont pas pu être conservés pour le prochain lancement (%1).</numerusform>
         </translation>
     </message>
     <message>
         <source>Orvane: My Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane&#xa0;: Mes progrès</translation>
     </message>
     <message>
         <source>Your recent tests:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos derniers tests&#xa0;:</translation>
     </message>
     <message>
         <source>Chapters to review:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitres à revoir&#xa0;:</translation>
     </message>
     <message>
         <source>No missed questions yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune question manquée pour l&apos;instant.</translation>
     </message>
     <message>
         <source>&amp;Drill my mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réviser mes erreurs</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished">Soumettre</translation>
+        <translation>Soumettre</translation>
     </message>
     <message>
         <source>Take a new test on the Test Yourself page</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer un nouveau test à la page Testez-vous</translation>
     </message>
     <message>
         <source>Practise the questions you missed, one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercez-vous sur les questions manquées, une à la fois</translation>
     </message>
     <message>
         <source>Keys: A to D or 1 to 4 choose an option, Enter submits and then goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches&#xa0;: A à D ou 1 à 4 pour choisir une option, Entrée pour soumettre, puis pour continuer.</translation>
     </message>
     <message>
         <source>Drill question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question de révision</translation>
     </message>
     <message>
         <source>No test completed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun test terminé pour l&apos;instant.</translation>
     </message>
     <message>
         <source>Your completed test: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre test terminé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Average of your last %1 completed tests: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne de vos %1 derniers tests terminés&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1. %2 (%3 missed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 (%3 manquée(s))</translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitre %1</translation>
     </message>
     <message>
         <source>Opens the chapter in the Study Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le chapitre dans le Guide d&apos;étude</translation>
     </message>
     <message>
         <source>Nothing left to drill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus rien à réviser.</translation>
     </message>
     <message>
         <source>Every question you missed has been answered right twice in a row since.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque question manquée a reçu depuis deux bonnes réponses de suite.</translation>
     </message>
     <message>
         <source>You have not missed a question yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez encore manqué aucune question.</translation>
     </message>
     <message>
         <source>1 missed question to drill.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 question manquée à réviser.</translation>
     </message>
     <message>
         <source>%1 missed questions to drill.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 questions manquées à réviser.</translation>
     </message>
     <message>
         <source>1 missed question left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste 1 question manquée.</translation>
     </message>
     <message>
         <source>%1 missed questions left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste %1 questions manquées.</translation>
     </message>
     <message>
         <source>Question %1 of %2: %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Question %1 sur %2&#xa0;: %3 %4</translation>
     </message>
     <message>
         <source>Choose one of the options first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord une des options.</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished">Réponses justes</translation>
+        <translation>Bonne réponse</translation>
     </message>
     <message>
         <source>The answer is %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse est %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Answer page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Page de réponse %1</translation>
     </message>
     <message>
         <source>Answer page of practice question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Page de réponse de la question d&apos;exercice %1</translation>
     </message>
     <message>
         <source>Next question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question suivante</translation>
     </message>
 </context>
 <context>
@@ -620,31 +620,31 @@
     <name>TrendChart</name>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>%1 of %2 questions%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 questions%3</translation>
     </message>
     <message>
         <source>, ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>, arrêté avant la fin</translation>
     </message>
     <message>
         <source>Your recent tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos derniers tests</translation>
     </message>
     <message>
         <source>No tests yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun test pour l&apos;instant</translation>
     </message>
     <message>
         <source>Oldest first: </source>
-        <translation type="unfinished"></translation>
+        <translation>Du plus ancien au plus récent&#xa0;: </translation>
     </message>
     <message>
         <source>. Average of the last five: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>. Moyenne des cinq derniers&#xa0;: %1</translation>
     </message>
 </context>
 <context>
