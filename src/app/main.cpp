@@ -41,24 +41,25 @@ void print(std::FILE* stream, const QString& text) {
 // ignored, and the window opens as usual. Returns the exit status, or -1 to go on.
 int readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("main", "Study for the Canadian citizenship test: read the study guide, check "
-                       "yourself\nagainst the practice questions, and take a random test.\n\n"
-                       "On the Test Yourself page, Ctrl+S saves a copy of the report of the last "
-                       "test\nand Ctrl+P prints it or saves it as PDF; on the Study Guide and "
-                       "Practice\nSection pages, Ctrl+P prints the chapter or the answer being "
-                       "read.\n\n"
-                       "The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html\n"
-                       "(~/.local/share/orvane/result.html), unless the program is started in a\n"
-                       "folder that holds study/ or answers/ itself; it is then kept there.\n"
-                       "Any other argument is ignored.\n\n"
-                       "Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite\n"
-                       "(~/.local/share/orvane/history.sqlite); delete that file to start afresh."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Study for the Canadian citizenship test: read the study guide, check "
+                "yourself\nagainst the practice questions, and take a random test.\n\n"
+                "On the Test Yourself page, Ctrl+S saves a copy of the report of the last "
+                "test\nand Ctrl+P prints it or saves it as PDF; on the Study Guide and "
+                "Practice\nSection pages, Ctrl+P prints the chapter or the answer being "
+                "read.\n\n"
+                "The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html\n"
+                "(~/.local/share/orvane/result.html), unless the program is started in a\n"
+                "folder that holds study/ or answers/ itself; it is then kept there.\n"
+                "Any other argument is ignored.\n\n"
+                "Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite\n"
+                "(~/.local/share/orvane/history.sqlite); delete that file to start afresh."));
     // Qt's own --help-all would list options of the window toolkit that the man page covers.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QCoreApplication::translate("main", "Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QCoreApplication::translate("main", "Show the version and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("main", "Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
     const QStringList given = arguments.mid(1);
@@ -115,13 +116,15 @@ void startupMessage(QtMsgType type, const QMessageLogContext& context, const QSt
         return;
     }
     if (const QString noDisplay = unreachableDisplay(g_argc, g_argv); !noDisplay.isEmpty()) {
-        print(stderr, QCoreApplication::translate("main", "orvane: %1.\nRun it on a desktop, or in a "
-                                                          "virtual one:  xvfb-run -a orvane\n")
-                          .arg(noDisplay));
+        print(stderr,
+              QCoreApplication::translate("main", "orvane: %1.\nRun it on a desktop, or in a "
+                                                  "virtual one:  xvfb-run -a orvane\n")
+                  .arg(noDisplay));
     } else {
         forwardHeld();
-        print(stderr, QCoreApplication::translate("main", "orvane: the window cannot be opened: %1\n")
-                          .arg(message));
+        print(stderr,
+              QCoreApplication::translate("main", "orvane: the window cannot be opened: %1\n")
+                  .arg(message));
     }
     std::_Exit(2);
 }
@@ -201,15 +204,14 @@ int main(int argc, char* argv[]) {
         WorkingFolder::Environment::fromProcess(QCoreApplication::applicationDirPath());
     const WorkingFolder::Choice place = WorkingFolder::choose(QDir::currentPath(), environment);
     if (!place.folder.isEmpty() && !QDir::setCurrent(place.folder))
-        print(stderr, QCoreApplication::translate("main", "orvane: cannot work in %1\n")
-                          .arg(place.folder));
-    if (!place.problem.isEmpty())
         print(stderr,
-              QCoreApplication::translate("main", "orvane: %1 (working in %2%3)\n")
-                  .arg(place.problem, QDir::currentPath(),
-                       place.reportKept ? QString()
-                                        : QCoreApplication::translate("main",
-                                                                      "; no report can be saved")));
+              QCoreApplication::translate("main", "orvane: cannot work in %1\n").arg(place.folder));
+    if (!place.problem.isEmpty())
+        print(stderr, QCoreApplication::translate("main", "orvane: %1 (working in %2%3)\n")
+                          .arg(place.problem, QDir::currentPath(),
+                               place.reportKept ? QString()
+                                                : QCoreApplication::translate(
+                                                      "main", "; no report can be saved")));
 
     MessageErrorBox errorBox(title);
     FormServices services{&errorBox, RandomDraw::clockSeed(),

@@ -170,7 +170,8 @@ void TForm1::showProgress() {
         TabSheet5->refresh();
         return;
     }
-    TabSheet5 = new ProgressPage(this, *m_services.history, m_content.bank, m_content.chapters);
+    TabSheet5 = new ProgressPage(this, *m_services.history, m_content.bank, m_content.chapters,
+                                 [this](const std::function<void()>& step) { dispatch(step); });
     PageControl1->addPage(TabSheet5, tr("My Progress"));
     // As choosing the chapter in the Study Guide's list would: a new choice runs the handler
     // through the list's change, the chapter already chosen runs it again.
@@ -194,9 +195,13 @@ void TForm1::showProgress() {
 }
 
 void TForm1::dispatch(Handler handler) {
+    dispatch([this, handler] { (this->*handler)(); });
+}
+
+void TForm1::dispatch(const std::function<void()>& step) {
     QString message;
     try {
-        (this->*handler)();
+        step();
         return;
     } catch (const AppError& error) {
         message = errorMessage(error.error());

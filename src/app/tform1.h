@@ -69,6 +69,7 @@ public:
     using Handler = void (TForm1::*)();
     // Runs a handler; an error it raises ends it there and goes to the error box.
     void dispatch(Handler handler);
+    void dispatch(const std::function<void()>& step);
 
     PageControl* PageControl1 = nullptr;
     StudyPage* TabSheet2 = nullptr;

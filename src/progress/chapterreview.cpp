@@ -41,9 +41,8 @@ int ChapterReview::practiceNumber(const QString& questionLine) {
     return questionLine.left(digits).toInt();
 }
 
-QList<ChapterReview::Chapter>
-ChapterReview::mostMissed(const QList<drill::QuestionState>& states, const QuestionBank& bank,
-                          int limit) const {
+QList<ChapterReview::Chapter> ChapterReview::mostMissed(const QList<drill::QuestionState>& states,
+                                                        const QuestionBank& bank, int limit) const {
     QMap<int, int> misses;
     for (const drill::QuestionState& state : states) {
         if (state.misses == 0)

@@ -18,9 +18,9 @@ constexpr int kRightInARowToLeave = 2;
 struct QuestionState {
     int record = 0;
     int misses = 0;
-    int rightRun = 0;        // right answers since the last miss
-    qint64 lastAt = 0;       // milliseconds since the epoch
-    qint64 lastAnswer = 0;   // orders answers given in the same millisecond
+    int rightRun = 0;            // right answers since the last miss
+    qint64 lastAt = 0;           // milliseconds since the epoch
+    qint64 lastAnswer = 0;       // orders answers given in the same millisecond
     std::optional<qint64> dueAt; // when it should be asked again; none yet
     friend bool operator==(const QuestionState&, const QuestionState&) = default;
 };

@@ -248,7 +248,7 @@ HistoryDatabase::Result HistoryDatabase::prepare(int version) {
         << QStringLiteral("CREATE TABLE question_state ("
                           " record INTEGER PRIMARY KEY,"
                           " misses INTEGER NOT NULL,"
-                          " right_run INTEGER NOT NULL,"  // right answers since the last miss
+                          " right_run INTEGER NOT NULL," // right answers since the last miss
                           " last_at INTEGER NOT NULL,"
                           " last_answer INTEGER NOT NULL," // answer.id of the last answer
                           " due_at INTEGER)")              // when to ask it again; none yet
@@ -260,9 +260,9 @@ HistoryDatabase::Result HistoryDatabase::prepare(int version) {
         << QStringLiteral("CREATE TABLE pending_applied (token TEXT PRIMARY KEY)")
         << QStringLiteral("CREATE TABLE notice ("
                           " id INTEGER PRIMARY KEY,"
-                          " kind TEXT NOT NULL,"   // damaged, foreign, not a database
+                          " kind TEXT NOT NULL,"     // damaged, foreign, not a database
                           " tests INTEGER NOT NULL," // recovered from it
-                          " place TEXT NOT NULL,"  // where it was set aside
+                          " place TEXT NOT NULL,"    // where it was set aside
                           " dismissed INTEGER NOT NULL DEFAULT 0)");
     for (const QString& step : steps) {
         if (Result r = exec(query, step); !r.ok())
@@ -364,8 +364,9 @@ HistoryDatabase::Result HistoryDatabase::salvage(const QString& from, int* tests
             copyRows(old, QStringLiteral("test"),
                      QStringLiteral("id, ended_at, length, answered, correct, incorrect, rate, "
                                     "ended_early"));
-            copyRows(old, QStringLiteral("answer"),
-                     QStringLiteral("id, test_id, position, record, given, key, answered_at, kind"));
+            copyRows(
+                old, QStringLiteral("answer"),
+                QStringLiteral("id, test_id, position, record, given, key, answered_at, kind"));
             old = QSqlQuery();
             // Tests whose answers were lost keep their scores.
             exec(query, QStringLiteral("UPDATE test SET first_answer = f.m FROM (SELECT test_id, "

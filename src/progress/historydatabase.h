@@ -71,8 +71,8 @@ public:
     struct Job {
         qint64 seq = 0;
         QList<Entry> entries;
-        QString token; // a pending file's
-        QString file;  // where that pending file is
+        QString token;        // a pending file's
+        QString file;         // where that pending file is
         bool dismiss = false; // the learner has read the notices of files set aside
     };
 

@@ -61,7 +61,7 @@ struct HistoryStore::Shared {
     std::deque<HistoryDatabase::Job> queue;
     QList<Event> events;
     bool stop = false;
-    bool gone = false; // the writer has given up: the file cannot be written
+    bool gone = false;  // the writer has given up: the file cannot be written
     int started = 0;    // write attempts begun
     int lastFailed = 0; // the last of them that failed
     int generation = 0; // grows when the file is set aside and a new one begun
@@ -159,7 +159,9 @@ void HistoryStore::start() {
     } else if (!HistoryDatabase::writable(m_path)) {
         const bool folderWritable = ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
         m_fileProblem = Status{folderWritable ? Problem::ReadOnlyFile : Problem::ReadOnlyFolder,
-                               folderWritable ? m_path : folder, {}, 0};
+                               folderWritable ? m_path : folder,
+                               {},
+                               0};
         m_readOnly = true;
     }
     if (m_readOnly) {
@@ -218,8 +220,7 @@ bool HistoryStore::hasCompletedTest() {
         }
     }
     // Asking must not make the file.
-    if (!m_started && !m_path.isEmpty() && !exists(m_path) &&
-        pendingfile::load(m_path).isEmpty())
+    if (!m_started && !m_path.isEmpty() && !exists(m_path) && pendingfile::load(m_path).isEmpty())
         return false;
     return view().completedAny;
 }
@@ -287,7 +288,8 @@ HistoryStore::View HistoryStore::view() {
             }
             const qint64 at = e.test.endedAt.toMSecsSinceEpoch();
             tests.append({e.test.endedAt, e.test.length, int(e.test.questions.size()),
-                          e.test.correct(), e.test.rate(), e.test.endedEarly, kUnwritten + job.seq});
+                          e.test.correct(), e.test.rate(), e.test.endedEarly,
+                          kUnwritten + job.seq});
             v.completedAny |= !e.test.endedEarly;
             for (const AskedQuestion& q : e.test.questions)
                 drill::apply(states[q.record], q, at, ++order);
@@ -413,7 +415,9 @@ bool HistoryStore::writerOpen(HistoryDatabase& db) {
         const HistoryDatabase::Result files = HistoryDatabase::checkFiles(m_path);
         if (!files.ok()) {
             writerSays(Status{files.code == Code::Link ? Problem::Link : Problem::NotOwn,
-                              files.detail, {}, 0},
+                              files.detail,
+                              {},
+                              0},
                        0, true);
             std::lock_guard lock(m_shared->mutex);
             m_shared->gone = true;
@@ -432,11 +436,12 @@ bool HistoryStore::writerOpen(HistoryDatabase& db) {
             r = db.inspect(&version);
         if (r.code == Code::NotADatabase || r.code == Code::Foreign || r.code == Code::Damaged) {
             Status said;
-            const bool moved = setAside(db,
-                                        r.code == Code::Foreign  ? QStringLiteral("foreign")
-                                        : r.code == Code::Damaged ? QStringLiteral("damaged")
-                                                                  : QStringLiteral("not a database"),
-                                        &said);
+            const bool moved =
+                setAside(db,
+                         r.code == Code::Foreign   ? QStringLiteral("foreign")
+                         : r.code == Code::Damaged ? QStringLiteral("damaged")
+                                                   : QStringLiteral("not a database"),
+                         &said);
             if (!moved || said.detail != QLatin1String("damaged")) // that one once salvaged
                 writerSays(said, 0, true);
             if (!moved) {
@@ -498,7 +503,8 @@ bool HistoryStore::writerOpen(HistoryDatabase& db) {
 }
 
 void HistoryStore::writerLoop() {
-    HistoryDatabase db(m_path, QStringLiteral("orvane-history-write-%1").arg(quintptr(this), 0, 16));
+    HistoryDatabase db(m_path,
+                       QStringLiteral("orvane-history-write-%1").arg(quintptr(this), 0, 16));
     int delay = 250;
     bool opened = false;
     bool failedAfterStop = false;

@@ -39,22 +39,22 @@ public:
     };
 
     enum class Problem {
-        NoFolder,      // data: the reason given by whoever chose the folder, maybe empty
-        NoDriver,      // detail: Qt's words
+        NoFolder, // data: the reason given by whoever chose the folder, maybe empty
+        NoDriver, // detail: Qt's words
         CannotMakeFolder,
-        CannotOpen,    // detail: SQLite's words
+        CannotOpen,     // detail: SQLite's words
         ReadOnlyFolder, // shown, not written
         ReadOnlyFile,
-        OpenToOthers,  // shown, not written; path: the folder
-        Link,          // path: the link (the history, its -wal or -shm)
-        NotOwn,        // path: the file that is not a regular file of the user's
-        Newer,         // count: the file's version
-        SetAside,      // path: where the old file went; detail: why (damaged, foreign, not a
-                       // database); count: the tests recovered from it. Until dismissed.
+        OpenToOthers, // shown, not written; path: the folder
+        Link,         // path: the link (the history, its -wal or -shm)
+        NotOwn,       // path: the file that is not a regular file of the user's
+        Newer,        // count: the file's version
+        SetAside,     // path: where the old file went; detail: why (damaged, foreign, not a
+                      // database); count: the tests recovered from it. Until dismissed.
         CannotSetAside,
-        DiskFull,      // a write waits to be tried again
+        DiskFull, // a write waits to be tried again
         Locked,
-        WriteFailed,   // detail: SQLite's words
+        WriteFailed,    // detail: SQLite's words
         NotSavedAtExit, // detail: why the pending file could not be written
     };
     struct Status {
@@ -67,8 +67,7 @@ public:
 
     // `userFolder` empty: no history is kept, and problems() says why (`whyNoFolder`, where
     // given).
-    explicit HistoryStore(const QString& userFolder,
-                          std::function<void(const Status&)> warn = {},
+    explicit HistoryStore(const QString& userFolder, std::function<void(const Status&)> warn = {},
                           const QString& whyNoFolder = {});
     ~HistoryStore() override;
 
@@ -133,7 +132,7 @@ private:
     qint64 m_nextSeq = 1;
     std::unique_ptr<Shared> m_shared;
     std::thread m_writer;
-    bool m_checkNext = false; // the writer's: a write met a damaged page
+    bool m_checkNext = false;         // the writer's: a write met a damaged page
     std::optional<Status> m_setAside; // the writer's: a file set aside, to note in the new one
     QList<Status> m_notices;
 };

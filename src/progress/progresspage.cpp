@@ -8,6 +8,7 @@
 #include "widgets/answerkeys.h"
 #include "widgets/focus.h"
 #include "widgets/label.h"
+#include "widgets/questionoptions.h"
 
 #include <QButtonGroup>
 #include <QDateTime>
@@ -44,25 +45,29 @@ QPushButton* link(QWidget* parent, const char* name, QRect geometry) {
     return b;
 }
 
-// "[C]     In the Arctic. " -> "In the Arctic."
-QString optionText(const QString& line) {
-    return line.mid(3).trimmed();
-}
-
 } // namespace
 
 ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const QuestionBank& bank,
-                           const QStringList& chapterTitles)
-    : Page(parent), m_history(history), m_bank(bank), m_chapterTitles(chapterTitles) {
+                           const QStringList& chapterTitles, Guard guard)
+    : Page(parent), m_history(history), m_bank(bank), m_chapterTitles(chapterTitles),
+      m_guard(std::move(guard)) {
     setObjectName(QStringLiteral("TabSheet5"));
+    buildSummary();
+    buildDrill();
+    wire();
+    describeForScreenReaders();
+    // A write made or missed behind the page, or a file set aside, shows at once.
+    connect(&m_history, &HistoryStore::changed, this, &ProgressPage::refresh);
+    showWaiting();
+}
+
+void ProgressPage::buildSummary() {
     const QFont plain = controls::windowFont();
     const QFont title = controls::verdanaTitle();
     const QColor text = palette().color(QPalette::WindowText);
 
-    Heading = controls::headingBand(this, "Heading", {2, 4, 727, 17},
-                                    tr("Orvane: My Progress"));
-    new Label(this, "TrendCaption", {8, 27, 200, 12}, tr("Your recent tests:"), title,
-              kNavy);
+    Heading = controls::headingBand(this, "Heading", {2, 4, 727, 17}, tr("Orvane: My Progress"));
+    new Label(this, "TrendCaption", {8, 27, 200, 12}, tr("Your recent tests:"), title, kNavy);
     Chart = new TrendChart(this, {8, 42, 452, 112});
     Chart->setFont(plain);
     AverageLabel = new Label(this, "AverageLabel", {8, 157, 452, 13}, QString(), plain, text,
@@ -76,35 +81,30 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     DismissLink->setAccessibleName(tr("Dismiss the notice of the history set aside"));
     hideControl(DismissLink);
 
-    new Label(this, "ReviewCaption", {472, 27, 200, 12}, tr("Chapters to review:"),
-              title, kNavy);
+    new Label(this, "ReviewCaption", {472, 27, 200, 12}, tr("Chapters to review:"), title, kNavy);
     for (int i = 0; i < kChapterLinks; ++i) {
         QPushButton* chapter = link(this, "", {468, 42 + 22 * i, 264, 20});
         chapter->setObjectName(QStringLiteral("ChapterLink%1").arg(i + 1));
         ChapterLinks.append(chapter);
     }
-    NoChaptersLabel =
-        new Label(this, "NoChaptersLabel", {472, 44, 260, 40},
-                  tr("No missed questions yet."), plain, text, Label::Sizing::Fixed);
+    NoChaptersLabel = new Label(this, "NoChaptersLabel", {472, 44, 260, 40},
+                                tr("No missed questions yet."), plain, text, Label::Sizing::Fixed);
     NoChaptersLabel->setWordWrap(true);
+}
 
+void ProgressPage::buildDrill() {
+    const QFont title = controls::verdanaTitle();
     controls::bevel(this, "DrillBevel", {8, 199, 721, 188});
-    DrillButton =
-        button(this, "DrillButton", {16, 206, 120, 23}, tr("&Drill my mistakes"));
+    DrillButton = button(this, "DrillButton", {16, 206, 120, 23}, tr("&Drill my mistakes"));
     DrillCount = new Label(this, "DrillCount", {146, 211, 570, 13}, QString(), title, kNavy,
                            Label::Sizing::Fixed);
     DrillQuestion = new Label(this, "DrillQuestion", {16, 236, 705, 30}, QString(),
                               controls::font(QStringLiteral("Trebuchet MS"), 11, true), kGreen,
                               Label::Sizing::Fixed);
     DrillQuestion->setWordWrap(true);
-    m_options = new QButtonGroup(this);
-    for (int k = 0; k < 4; ++k) {
-        auto* option = new QRadioButton(this);
-        option->setObjectName(QStringLiteral("DrillOption%1").arg(k + 1));
-        option->setGeometry(22, 270 + 18 * k, 699, 17);
-        m_options->addButton(option, k + 1);
-        DrillOptions.append(option);
-    }
+    m_options = new QuestionOptions(this, QStringLiteral("DrillOption"), {22, 270, 699, 17}, 18,
+                                    QuestionBank::kOptions);
+    DrillOptions = m_options->buttons();
     DrillSubmit = button(this, "DrillSubmit", {16, 352, 120, 23}, tr("Submit"));
     DrillFeedback = new Label(this, "DrillFeedback", {146, 348, 446, 30}, QString(),
                               controls::font(QStringLiteral("Verdana"), 11, true), kGreen,
@@ -114,27 +114,33 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     TestLink = link(this, "TestLink", {16, 272, 360, 20});
     TestLink->setText(tr("Take a new test on the Test Yourself page"));
     TestLink->resize(TestLink->sizeHint().width(), TestLink->height());
+}
 
+// What may raise an error (a damaged bank line) runs through the window's dispatch point.
+void ProgressPage::wire() {
+    if (!m_guard)
+        m_guard = [](const std::function<void()>& step) { step(); };
+    const auto guarded = [this](void (ProgressPage::*step)()) {
+        return [this, step] { m_guard([this, step] { (this->*step)(); }); };
+    };
     for (int i = 0; i < kChapterLinks; ++i)
         connect(ChapterLinks[i], &QPushButton::clicked, this,
                 [this, i] { emit chapterChosen(ChapterLinks[i]->property("chapter").toInt()); });
-    connect(DrillButton, &QPushButton::clicked, this, &ProgressPage::startDrill);
-    connect(DrillSubmit, &QPushButton::clicked, this, &ProgressPage::submit);
-    connect(AnswerLink, &QPushButton::clicked, this, [this] {
-        emit answerPageChosen(ChapterReview::practiceNumber(m_bank.QuestionText(m_record)));
-    });
+    connect(DrillButton, &QPushButton::clicked, this, guarded(&ProgressPage::startDrill));
+    connect(DrillSubmit, &QPushButton::clicked, this, guarded(&ProgressPage::submit));
+    connect(AnswerLink, &QPushButton::clicked, this, guarded(&ProgressPage::openAnswerPage));
     connect(TestLink, &QPushButton::clicked, this, &ProgressPage::testYourselfChosen);
     connect(DismissLink, &QPushButton::clicked, this, [this] {
         m_history.dismissNotices();
         refresh();
     });
-    connect(m_options, &QButtonGroup::idClicked, this,
-            [this](int k) {
-                announce(tr("You chose %1").arg(m_bank.question(m_record).spokenOption(k)));
-            });
+    connect(m_options, &QuestionOptions::clicked, this, [this](int k) {
+        announce(tr("You chose %1").arg(m_options->button(k)->accessibleName()));
+    });
+}
 
-    DrillButton->setAccessibleDescription(
-        tr("Practise the questions you missed, one at a time"));
+void ProgressPage::describeForScreenReaders() {
+    DrillButton->setAccessibleDescription(tr("Practise the questions you missed, one at a time"));
     DrillSubmit->setAccessibleDescription(
         tr("Keys: A to D or 1 to 4 choose an option, Enter submits and then goes on."));
     DrillQuestion->setAccessibleName(tr("Drill question"));
@@ -149,9 +155,10 @@ ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const Questio
     setTabOrder(DrillOptions[3], TestLink);
     setTabOrder(TestLink, DrillSubmit);
     setTabOrder(DrillSubmit, AnswerLink);
-    // A write made or missed behind the page, or a file set aside, shows at once.
-    connect(&m_history, &HistoryStore::changed, this, &ProgressPage::refresh);
-    showWaiting();
+}
+
+void ProgressPage::openAnswerPage() {
+    emit answerPageChosen(ChapterReview::practiceNumber(m_bank.QuestionText(m_record)));
 }
 
 void ProgressPage::showEvent(QShowEvent* event) {
@@ -195,16 +202,18 @@ QString ProgressPage::describe(const HistoryStore::Status& status) {
             .arg(status.path)
             .arg(status.count);
     case Problem::SetAside: {
-        const QString why = status.detail == QLatin1String("foreign")
-                                ? tr("its tables are not Orvane's")
-                            : status.detail == QLatin1String("damaged") ? tr("it is damaged")
-                                                                        : tr("it is not a database");
-        const QString original = status.path.left(status.path.lastIndexOf(QLatin1String(".broken-")));
+        const QString why =
+            status.detail == QLatin1String("foreign")   ? tr("its tables are not Orvane's")
+            : status.detail == QLatin1String("damaged") ? tr("it is damaged")
+                                                        : tr("it is not a database");
+        const QString original =
+            status.path.left(status.path.lastIndexOf(QLatin1String(".broken-")));
         const QString said = tr("%1 was not a usable history (%2). It was moved to %3 and a new "
                                 "history was started.")
                                  .arg(original, why, status.path);
         return status.detail == QLatin1String("damaged")
-                   ? said + u' ' + tr("%n test(s) could be recovered from it.", nullptr, status.count)
+                   ? said + u' ' +
+                         tr("%n test(s) could be recovered from it.", nullptr, status.count)
                    : said;
     }
     case Problem::CannotSetAside:
@@ -239,8 +248,7 @@ void ProgressPage::refresh() {
     if (average < 0)
         AverageLabel->setCaption(tr("No test completed yet."));
     else if (completed == 1)
-        AverageLabel->setCaption(
-            tr("Your completed test: %1").arg(TrendChart::percent(average)));
+        AverageLabel->setCaption(tr("Your completed test: %1").arg(TrendChart::percent(average)));
     else
         AverageLabel->setCaption(tr("Average of your last %1 completed tests: %2")
                                      .arg(completed)
@@ -277,8 +285,7 @@ void ProgressPage::refresh() {
         chapterLink->setText(
             chapterLink->fontMetrics().elidedText(full, Qt::ElideMiddle, chapterLink->width() - 8));
         chapterLink->setAccessibleName(tr("Chapter %1").arg(full));
-        chapterLink->setAccessibleDescription(
-            tr("Opens the chapter in the Study Guide"));
+        chapterLink->setAccessibleDescription(tr("Opens the chapter in the Study Guide"));
         chapterLink->show();
     }
     NoChaptersLabel->setVisible(chapters.isEmpty());
@@ -307,18 +314,18 @@ void ProgressPage::showWaiting() {
     DrillButton->setEnabled(waiting > 0);
     if (waiting == 0) {
         DrillCount->setCaption(tr("Nothing left to drill."));
-        const bool missedAny = std::any_of(states.begin(), states.end(),
-                                           [](const drill::QuestionState& s) { return s.misses > 0; });
+        const bool missedAny =
+            std::any_of(states.begin(), states.end(),
+                        [](const drill::QuestionState& s) { return s.misses > 0; });
         DrillQuestion->setCaption(
             missedAny ? tr("Every question you missed has been answered right twice "
-                                       "in a row since.")
+                           "in a row since.")
                       : tr("You have not missed a question yet."));
         TestLink->show();
     } else {
         hideControl(TestLink);
-        DrillCount->setCaption(waiting == 1
-                                   ? tr("1 missed question to drill.")
-                                   : tr("%1 missed questions to drill.").arg(waiting));
+        DrillCount->setCaption(waiting == 1 ? tr("1 missed question to drill.")
+                                            : tr("%1 missed questions to drill.").arg(waiting));
         DrillQuestion->setCaption(QStringLiteral(
             "Press \"Drill my mistakes\" to answer them again, one at a time. A question leaves "
             "the drill once you answer it right twice in a row."));
@@ -355,20 +362,13 @@ void ProgressPage::askNext() {
     hideControl(TestLink);
     hideControl(AnswerLink);
     DrillButton->setEnabled(true);
-    DrillCount->setCaption(queue.size() == 1
-                               ? tr("1 missed question left.")
-                               : tr("%1 missed questions left.").arg(queue.size()));
-    DrillQuestion->setCaption(m_bank.QuestionText(m_record));
-    m_options->setExclusive(false);
-    QStringList spoken;
-    for (int k = 1; k <= 4; ++k) {
-        QRadioButton* option = DrillOptions[k - 1];
-        option->setChecked(false);
+    DrillCount->setCaption(queue.size() == 1 ? tr("1 missed question left.")
+                                             : tr("%1 missed questions left.").arg(queue.size()));
+    const Question question = m_bank.question(m_record);
+    DrillQuestion->setCaption(question.text);
+    m_options->show(question);
+    for (QRadioButton* option : DrillOptions)
         option->setEnabled(true);
-        option->setText(m_bank.OptionText(m_record, k));
-        spoken << m_bank.question(m_record).spokenOption(k);
-    }
-    m_options->setExclusive(true);
     setOptionsShown(true);
     DrillSubmit->setText(tr("Submit"));
     DrillSubmit->show();
@@ -378,7 +378,7 @@ void ProgressPage::askNext() {
     announce(tr("Question %1 of %2: %3 %4")
                  .arg(m_askedInRound.size())
                  .arg(queue.size())
-                 .arg(DrillQuestion->text().trimmed(), spoken.join(u' ')));
+                 .arg(DrillQuestion->text().trimmed(), m_options->spoken()));
 }
 
 void ProgressPage::submit() {
@@ -388,31 +388,31 @@ void ProgressPage::submit() {
     }
     if (m_drill != Drill::Asking)
         return;
-    const int given = m_options->checkedId();
-    if (given < 0) {
+    const int given = m_options->chosen();
+    if (given == 0) {
         DrillFeedback->setCaption(tr("Choose one of the options first."));
         announce(DrillFeedback->text());
         return;
     }
-    const int key = m_bank.CorrectOption(m_record);
+    const Question question = m_bank.question(m_record);
+    const int key = question.key;
     m_history.recordDrillAnswer({m_record, given, key}, QDateTime::currentDateTimeUtc());
     m_drill = Drill::Answered;
     const bool right = given == key;
     QPalette colour = DrillFeedback->palette();
     colour.setColor(QPalette::WindowText, right ? kGreen : controls::kRed);
     DrillFeedback->setPalette(colour);
-    DrillFeedback->setCaption(right ? tr("Correct")
-                                    : tr("The answer is %1: %2")
-                                          .arg(QChar(u'A' + key - 1))
-                                          .arg(optionText(m_bank.OptionText(m_record, key))));
+    DrillFeedback->setCaption(
+        right
+            ? tr("Correct")
+            : tr("The answer is %1: %2").arg(Question::letter(key)).arg(question.plainOption(key)));
     DrillSubmit->setFocus(Qt::OtherFocusReason);
     for (QRadioButton* option : DrillOptions)
         option->setEnabled(false);
-    const int practice = ChapterReview::practiceNumber(m_bank.QuestionText(m_record));
+    const int practice = ChapterReview::practiceNumber(question.text);
     AnswerLink->setText(tr("Answer page %1").arg(practice));
     AnswerLink->resize(AnswerLink->sizeHint().width(), AnswerLink->height());
-    AnswerLink->setAccessibleName(
-        tr("Answer page of practice question %1").arg(practice));
+    AnswerLink->setAccessibleName(tr("Answer page of practice question %1").arg(practice));
     AnswerLink->show();
     DrillSubmit->setText(tr("Next question"));
     // The choice was spoken as it was made; the verdict is what is new.
@@ -430,7 +430,8 @@ bool ProgressPage::answerKey(QKeyEvent* event) {
     }
     if (m_drill != Drill::Asking)
         return true;
-    DrillOptions[option - 1]->click();
+    if (QRadioButton* button = m_options->button(option))
+        button->click();
     return true;
 }
 

@@ -4,10 +4,12 @@
 #include "progress/historystore.h"
 
 #include <QSet>
+
 #include "widgets/page.h"
+#include <functional>
 
 class Label;
-class QButtonGroup;
+class QuestionOptions;
 class QKeyEvent;
 class QPushButton;
 class QRadioButton;
@@ -22,8 +24,10 @@ class ProgressPage : public Page {
 public:
     static constexpr int kChapterLinks = 5;
 
+    using Guard = std::function<void(const std::function<void()>&)>;
+    // `guard` runs the drill's steps; none: they run as they are.
     ProgressPage(QWidget* parent, HistoryStore& history, const QuestionBank& bank,
-                 const QStringList& chapterTitles);
+                 const QStringList& chapterTitles, Guard guard = {});
 
     // Reads the history afresh; a drill under way goes on where it is.
     void refresh();
@@ -32,7 +36,6 @@ public:
     // While a drill question is shown: A to D or 1 to 4 choose, Enter submits, and then Enter
     // goes on to the next question. Returns whether the key was one of them.
     bool answerKey(QKeyEvent* event) override;
-
 
     Label* Heading;
     TrendChart* Chart;
@@ -60,6 +63,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void buildSummary();
+    void buildDrill();
+    void wire();
+    void describeForScreenReaders();
+    void openAnswerPage();
     enum class Drill { Idle, Asking, Answered };
 
     void startDrill();
@@ -74,7 +82,9 @@ private:
     const QuestionBank& m_bank;
     QStringList m_chapterTitles;
     ChapterReview m_review = ChapterReview::builtIn();
-    QButtonGroup* m_options;
+    QuestionOptions* m_options;
+    // Runs a step that may raise an error where the window turns errors into its error box.
+    Guard m_guard;
     Drill m_drill = Drill::Idle;
     int m_record = 0;         // the question on screen
     QSet<int> m_askedInRound; // each missed question once before any comes again

@@ -43,8 +43,7 @@ void TrendChart::setTests(const QList<HistoryStore::Test>& tests) {
     setAccessibleDescription(
         (spoken.isEmpty() ? tr("No tests yet")
                           : tr("Oldest first: ") + spoken.join(QStringLiteral("; "))) +
-        (m_average < 0 ? QString()
-                       : tr(". Average of the last five: %1").arg(percent(m_average))));
+        (m_average < 0 ? QString() : tr(". Average of the last five: %1").arg(percent(m_average))));
     update();
 }
 

@@ -144,10 +144,16 @@ static QStringList controlStates(const FormFixture& f) {
             continue;
         QString line = QStringLiteral("%1 %2 %3,%4 %5x%6 visible=%7 hidden=%8 enabled=%9")
                            .arg(w->metaObject()->className(), w->objectName())
-                           .arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
-                           .arg(w->isVisible()).arg(w->isHidden()).arg(w->isEnabled());
+                           .arg(w->x())
+                           .arg(w->y())
+                           .arg(w->width())
+                           .arg(w->height())
+                           .arg(w->isVisible())
+                           .arg(w->isHidden())
+                           .arg(w->isEnabled());
         line += QStringLiteral(" focus=%1,%2 next=%3 polished=%4 name=%5 description=%6")
-                    .arg(int(w->focusPolicy())).arg(w->hasFocus())
+                    .arg(int(w->focusPolicy()))
+                    .arg(w->hasFocus())
                     .arg(w->nextInFocusChain()->objectName())
                     .arg(w->testAttribute(Qt::WA_WState_Polished))
                     .arg(w->accessibleName(), w->accessibleDescription());

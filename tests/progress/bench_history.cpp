@@ -35,7 +35,8 @@ bool run(QSqlQuery& q, const QString& sql) {
 bool fill(const QString& path, int tests) {
     bool ok = true;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
         db.setDatabaseName(path);
         db.open();
         QSqlQuery q(db);

@@ -11,8 +11,8 @@
 #include <QTest>
 
 #include <thread>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 using Problem = HistoryStore::Problem;
 Q_DECLARE_METATYPE(Problem)
@@ -54,7 +54,8 @@ struct Raw {
         q.exec(QStringLiteral("SELECT record, given, key, answered_at FROM answer ORDER BY id"));
         while (q.next())
             list.append({{q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt()},
-                         q.value(3).toLongLong(), false});
+                         q.value(3).toLongLong(),
+                         false});
         return list;
     }
     QString plan(const QString& sql) {
@@ -148,8 +149,10 @@ void TestHistoryStore::keptStateMatchesARecount() {
     HistoryStore later(dir.path(), warn());
     Raw raw(dir.filePath(HistoryStore::fileName()));
     QCOMPARE(later.questionStates(), drill::replay(raw.answers()).toList());
-    QCOMPARE(raw.one(QStringLiteral("SELECT count(*) FROM test")).toInt(), 40 * windows -
-             raw.one(QStringLiteral("SELECT count(*) FROM answer WHERE kind = 'drill'")).toInt());
+    QCOMPARE(
+        raw.one(QStringLiteral("SELECT count(*) FROM test")).toInt(),
+        40 * windows -
+            raw.one(QStringLiteral("SELECT count(*) FROM answer WHERE kind = 'drill'")).toInt());
     QVERIFY(problems.isEmpty());
 }
 
@@ -275,8 +278,8 @@ void TestHistoryStore::faults() {
     } else if (fault == QLatin1String("open")) {
         QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
     } else if (fault == QLatin1String("readonly")) {
-        QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-o"),
-                                                     QStringLiteral("remount,ro"), folder});
+        QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-o"), QStringLiteral("remount,ro"), folder});
     }
     const QByteArray original = bytes(fault.startsWith(QLatin1String("link")) ? other : path);
     problems.clear();
@@ -291,7 +294,8 @@ void TestHistoryStore::faults() {
     }
     if (problem == Problem::SetAside) {
         QStringList aside = QDir(folder).entryList({HistoryStore::fileName() + ".broken-*"});
-        aside.removeIf([](const QString& name) { return name.endsWith("-wal") || name.endsWith("-shm"); });
+        aside.removeIf(
+            [](const QString& name) { return name.endsWith("-wal") || name.endsWith("-shm"); });
         QCOMPARE(aside.size(), 1);
         if (fault != QLatin1String("damaged")) // ours: our own session row may have reached it
             QCOMPARE(bytes(QDir(folder).filePath(aside[0])), original); // kept as it was
@@ -303,7 +307,8 @@ void TestHistoryStore::faults() {
         later.recentTests();
         const int tests = later.problems().value(0).count;
         QCOMPARE(later.problems().value(0).problem, problem); // in every run...
-        QVERIFY2(fault != QLatin1String("damaged") || tests > 100, qPrintable(QString::number(tests)));
+        QVERIFY2(fault != QLatin1String("damaged") || tests > 100,
+                 qPrintable(QString::number(tests)));
         QCOMPARE(Raw(path).one("SELECT count(*) FROM test").toInt(), tests + 1);
         later.dismissNotices(); // ...until dismissed
         QVERIFY(later.waitForWrites(10000));
@@ -375,7 +380,9 @@ void TestHistoryStore::writeFailuresAreRetriedAndKeptForTheNextRun() {
         QVERIFY(store.problems().isEmpty());
     }
     QCOMPARE(Raw(QDir(small).filePath(HistoryStore::fileName()))
-                 .one("SELECT count(*) FROM test").toInt(), 41);
+                 .one("SELECT count(*) FROM test")
+                 .toInt(),
+             41);
 }
 
 void TestHistoryStore::withoutUserFolderNothingIsWrittenButTheRunKeepsItsTests() {
