@@ -6,6 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh test
+echo "== format"
+# The sources as the project's .clang-format writes them.
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 for preset in dev asan; do
   echo "== $preset build and tests"
   cmake --preset "$preset" >/dev/null
