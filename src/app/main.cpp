@@ -176,6 +176,37 @@ protected:
     }
 };
 
+// Works where the pages are: the start folder where it holds them, else the user's own folder;
+// says on the terminal why the user's folder cannot be used.
+WorkingFolder::Choice enterWorkingFolder(const WorkingFolder::Environment& environment) {
+    const WorkingFolder::Choice place = WorkingFolder::choose(QDir::currentPath(), environment);
+    if (!place.folder.isEmpty() && !QDir::setCurrent(place.folder))
+        print(stderr,
+              QCoreApplication::translate("main", "orvane: cannot work in %1\n").arg(place.folder));
+    if (!place.problem.isEmpty())
+        print(stderr, QCoreApplication::translate("main", "orvane: %1 (working in %2%3)\n")
+                          .arg(place.problem, QDir::currentPath(),
+                               place.reportKept ? QString()
+                                                : QCoreApplication::translate(
+                                                      "main", "; no report can be saved")));
+    return place;
+}
+
+// Kept in the user's folder whatever the working folder is, and only where that folder is the
+// user's alone; a folder of the user's that others may write to still shows the history it
+// holds, which is then never written there. Opened after the first frame.
+QString historyFolder(const WorkingFolder::Environment& environment, QString* noHistory) {
+    QString ownFolder = WorkingFolder::ownFolder(environment, noHistory);
+    if (const QString user = WorkingFolder::userFolder(environment); ownFolder.isEmpty()) {
+        struct stat status {};
+        if (!user.isEmpty() && ::lstat(QFile::encodeName(user).constData(), &status) == 0 &&
+            S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() &&
+            (status.st_mode & (S_IWGRP | S_IWOTH)))
+            ownFolder = user;
+    }
+    return ownFolder;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -202,36 +233,15 @@ int main(int argc, char* argv[]) {
 
     const WorkingFolder::Environment environment =
         WorkingFolder::Environment::fromProcess(QCoreApplication::applicationDirPath());
-    const WorkingFolder::Choice place = WorkingFolder::choose(QDir::currentPath(), environment);
-    if (!place.folder.isEmpty() && !QDir::setCurrent(place.folder))
-        print(stderr,
-              QCoreApplication::translate("main", "orvane: cannot work in %1\n").arg(place.folder));
-    if (!place.problem.isEmpty())
-        print(stderr, QCoreApplication::translate("main", "orvane: %1 (working in %2%3)\n")
-                          .arg(place.problem, QDir::currentPath(),
-                               place.reportKept ? QString()
-                                                : QCoreApplication::translate(
-                                                      "main", "; no report can be saved")));
+    const WorkingFolder::Choice place = enterWorkingFolder(environment);
 
     MessageErrorBox errorBox(title);
     FormServices services{&errorBox, RandomDraw::clockSeed(),
                           [](const QUrl& url) { QDesktopServices::openUrl(url); },
                           place.guideFolder};
-    // Kept in the user's folder whatever the working folder is, and only where that folder is
-    // the user's alone; opened after the first frame.
     QString noHistory;
-    QString ownFolder = WorkingFolder::ownFolder(environment, &noHistory);
-    // A folder of the user's that others may write to still shows the history it holds; the
-    // history never writes there, and says how to make the folder private.
-    if (const QString user = WorkingFolder::userFolder(environment); ownFolder.isEmpty()) {
-        struct stat status {};
-        if (!user.isEmpty() && ::lstat(QFile::encodeName(user).constData(), &status) == 0 &&
-            S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() &&
-            (status.st_mode & (S_IWGRP | S_IWOTH)))
-            ownFolder = user;
-    }
     HistoryStore history(
-        ownFolder,
+        historyFolder(environment, &noHistory),
         [](const HistoryStore::Status& status) {
             print(stderr, QStringLiteral("orvane: %1\n").arg(ProgressPage::describe(status)));
         },
