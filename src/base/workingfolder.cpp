@@ -1,5 +1,6 @@
 #include "base/workingfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -118,8 +119,10 @@ QString WorkingFolder::installedGuide(const Environment& environment) {
 
 QString WorkingFolder::ownFolder(const Environment& environment, QString* problem) {
     const QString user = userFolder(environment);
-    QString why = user.isEmpty() ? QStringLiteral("neither XDG_DATA_HOME nor HOME names a folder")
-                                 : makeFolder(user);
+    QString why = user.isEmpty()
+                      ? QCoreApplication::translate("WorkingFolder",
+                                                    "neither XDG_DATA_HOME nor HOME names a folder")
+                      : makeFolder(user);
     if (why.isEmpty())
         why = refusal(user, guideCandidates(environment));
     if (problem)
@@ -161,17 +164,21 @@ WorkingFolder::Choice WorkingFolder::choose(const QString& startFolder,
 
 QString WorkingFolder::refusal(const QString& folder, const QStringList& guides) {
     if (leadsInto(folder, guides))
-        return QStringLiteral("%1 leads into the installed pages, which are never a working "
-                              "folder")
+        return QCoreApplication::translate(
+                   "WorkingFolder", "%1 leads into the installed pages, which are never a working "
+                                    "folder")
             .arg(folder);
     // As ssh does for its own folder: a report there must be the user's own.
     struct stat status {};
     if (::stat(QFile::encodeName(folder).constData(), &status) != 0)
         return QStringLiteral("%1: %2").arg(folder, systemError(errno));
     if (status.st_uid != ::geteuid())
-        return QStringLiteral("%1 belongs to another user; it is not used").arg(folder);
+        return QCoreApplication::translate("WorkingFolder",
+                                           "%1 belongs to another user; it is not used")
+            .arg(folder);
     if (status.st_mode & (S_IWGRP | S_IWOTH))
-        return QStringLiteral("%1 can be written by others (mode %2); it is not used")
+        return QCoreApplication::translate("WorkingFolder",
+                                           "%1 can be written by others (mode %2); it is not used")
             .arg(folder)
             .arg(status.st_mode & 07777, 4, 8, QLatin1Char('0'));
     return {};
@@ -182,8 +189,9 @@ QString WorkingFolder::blocker(const QString& folder, const QString& guide) {
         const QString path = folder + u'/' + name;
         const QFileInfo info(path);
         if (!info.isDir() && (info.exists() || info.isSymLink()))
-            return QStringLiteral("%1 is a file of yours in the place of the link to %2/%3; "
-                                  "move it away to see the installed pages")
+            return QCoreApplication::translate(
+                       "WorkingFolder", "%1 is a file of yours in the place of the link to %2/%3; "
+                                        "move it away to see the installed pages")
                 .arg(path, guide, name);
     }
     return {};
@@ -238,10 +246,10 @@ QString WorkingFolder::makeFolder(const QString& path) {
     for (const QString& part : path.split(u'/', Qt::SkipEmptyParts)) {
         current += u'/' + part;
         if (::mkdir(QFile::encodeName(current).constData(), 0700) != 0 && errno != EEXIST)
-            return QStringLiteral("cannot create the folder %1: %2")
+            return QCoreApplication::translate("WorkingFolder", "cannot create the folder %1: %2")
                 .arg(current, systemError(errno));
     }
     if (!QFileInfo(path).isDir())
-        return QStringLiteral("%1 is not a folder").arg(path);
+        return QCoreApplication::translate("WorkingFolder", "%1 is not a folder").arg(path);
     return {};
 }

@@ -641,6 +641,37 @@
     </message>
 </context>
 <context>
+    <name>WorkingFolder</name>
+    <message>
+        <source>neither XDG_DATA_HOME nor HOME names a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 leads into the installed pages, which are never a working folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user; it is not used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 can be written by others (mode %2); it is not used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a file of yours in the place of the link to %2/%3; move it away to see the installed pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Study for the Canadian citizenship test: read the study guide, check yourself

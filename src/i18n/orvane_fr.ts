@@ -648,6 +648,37 @@
     </message>
 </context>
 <context>
+    <name>WorkingFolder</name>
+    <message>
+        <source>neither XDG_DATA_HOME nor HOME names a folder</source>
+        <translation>ni XDG_DATA_HOME ni HOME ne désignent un dossier</translation>
+    </message>
+    <message>
+        <source>%1 leads into the installed pages, which are never a working folder</source>
+        <translation>%1 mène aux pages installées, qui ne sont jamais un dossier de travail</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user; it is not used</source>
+        <translation>%1 appartient à un autre utilisateur&#xa0;; il n&apos;est pas utilisé</translation>
+    </message>
+    <message>
+        <source>%1 can be written by others (mode %2); it is not used</source>
+        <translation>%1 peut être modifié par d&apos;autres (mode %2)&#xa0;; il n&apos;est pas utilisé</translation>
+    </message>
+    <message>
+        <source>%1 is a file of yours in the place of the link to %2/%3; move it away to see the installed pages</source>
+        <translation>%1 est un de vos fichiers, à la place du lien vers %2/%3&#xa0;; déplacez-le pour voir les pages installées</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>impossible de créer le dossier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Study for the Canadian citizenship test: read the study guide, check yourself
