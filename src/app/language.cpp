@@ -1,5 +1,7 @@
 #include "app/language.h"
 
+#include "base/editions.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -11,8 +13,11 @@ QString chosen(const QStringList& preferred) {
     for (const QString& name : preferred) {
         if (name == QLatin1String("C") || name.startsWith(QLatin1String("en")))
             return {};
-        if (name.startsWith(QLatin1String("fr")))
-            return QStringLiteral("fr");
+        for (const QString& edition : editions::others()) {
+            if (name == edition || name.startsWith(edition + u'-') ||
+                name.startsWith(edition + u'_'))
+                return edition;
+        }
     }
     return {};
 }

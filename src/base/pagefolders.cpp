@@ -1,5 +1,7 @@
 #include "base/pagefolders.h"
 
+#include "base/editions.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,9 +14,9 @@ PageFolders PageFolders::resolve(const QString& workingFolder) {
     PageFolders folders;
     const QString working = QDir::cleanPath(workingFolder);
     folders.m_readable << working;
-    // The French edition's pages lie in fr/, beside the English ones.
+    // Another language's pages lie in a folder of its name, beside the English ones.
     for (const QString& name :
-         {QStringLiteral("study"), QStringLiteral("answers"), QStringLiteral("fr")}) {
+         QStringList{QStringLiteral("study"), QStringLiteral("answers")} + editions::others()) {
         const QString link = working + u'/' + name;
         const QByteArray encoded = QFile::encodeName(link);
         struct stat status {};
