@@ -391,6 +391,10 @@
         <source>Next question</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Press &quot;Drill my mistakes&quot; to answer them again, one at a time. A question leaves the drill once you answer it right twice in a row.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

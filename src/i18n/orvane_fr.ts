@@ -393,6 +393,10 @@
         <source>Next question</source>
         <translation>Question suivante</translation>
     </message>
+    <message>
+        <source>Press &quot;Drill my mistakes&quot; to answer them again, one at a time. A question leaves the drill once you answer it right twice in a row.</source>
+        <translation>Appuyez sur «&#xa0;Réviser mes erreurs&#xa0;» pour y répondre de nouveau, une à la fois. Une question quitte la révision dès que vous y répondez juste deux fois de suite.</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -326,9 +326,9 @@ void ProgressPage::showWaiting() {
         hideControl(TestLink);
         DrillCount->setCaption(waiting == 1 ? tr("1 missed question to drill.")
                                             : tr("%1 missed questions to drill.").arg(waiting));
-        DrillQuestion->setCaption(QStringLiteral(
-            "Press \"Drill my mistakes\" to answer them again, one at a time. A question leaves "
-            "the drill once you answer it right twice in a row."));
+        DrillQuestion->setCaption(
+            tr("Press \"Drill my mistakes\" to answer them again, one at a time. A question leaves "
+               "the drill once you answer it right twice in a row."));
     }
 }
 
