@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <thread>
 #include <unistd.h>
+#include <memory>
 #include <vector>
 
 using Problem = HistoryStore::Problem;
@@ -122,10 +122,19 @@ void TestHistoryStore::keptStateMatchesARecount() {
     QFETCH(int, windows);
     QFETCH(quint32, seed);
     QTemporaryDir dir;
-    const auto window = [&](quint32 s) {
-        QRandomGenerator random(s);
-        HistoryStore store(dir.path(), [](const HistoryStore::Status&) {});
-        for (int i = 0; i < 40; ++i) {
+    // Windows are processes of their own, each with its own connection and writer thread; here
+    // each is a store of its own, their answers given in turn, so that their writers overlap.
+    std::vector<std::unique_ptr<HistoryStore>> stores;
+    std::vector<QRandomGenerator> randoms;
+    for (int w = 0; w < windows; ++w) {
+        stores.push_back(
+            std::make_unique<HistoryStore>(dir.path(), [](const HistoryStore::Status&) {}));
+        randoms.emplace_back(seed + w);
+    }
+    for (int i = 0; i < 40; ++i) {
+        for (int w = 0; w < windows; ++w) {
+            HistoryStore& store = *stores[w];
+            QRandomGenerator& random = randoms[w];
             const auto answer = [&] {
                 const int key = random.bounded(1, 5);
                 return AskedQuestion{random.bounded(1, 8), random.bounded(3) ? key : 0, key};
@@ -139,13 +148,10 @@ void TestHistoryStore::keptStateMatchesARecount() {
                 t.questions.append(answer());
             store.recordTest(t);
         }
-        QVERIFY(store.waitForWrites(20000));
-    };
-    std::vector<std::thread> threads;
-    for (int w = 0; w < windows; ++w)
-        threads.emplace_back(window, seed + w);
-    for (std::thread& t : threads)
-        t.join();
+    }
+    for (const auto& store : stores)
+        QVERIFY(store->waitForWrites(20000));
+    stores.clear();
     HistoryStore later(dir.path(), warn());
     Raw raw(dir.filePath(HistoryStore::fileName()));
     QCOMPARE(later.questionStates(), drill::replay(raw.answers()).toList());
