@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <unistd.h>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 using Problem = HistoryStore::Problem;
