@@ -9,7 +9,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite libjpeg62-turbo-dev libxcb1-dev fonts-dejavu-core fonts-liberation2)
 if [ "${1:-run}" = test ]; then
   packages+=(xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file
-    man-db at-spi2-core dbus orca openbox lintian clang libclang-rt-14-dev xxd clang-format git)
+    man-db at-spi2-core dbus orca openbox lintian clang libclang-rt-14-dev xxd clang-format git
+    hunspell hunspell-fr)
 fi
 
 missing=()
