@@ -157,6 +157,17 @@ HistoryDatabase::Result HistoryDatabase::open(bool readOnly, int busyMs) {
 }
 
 HistoryDatabase::Result HistoryDatabase::inspect(int* version) {
+    // Every read from one snapshot: another window making the tables between two reads would
+    // otherwise show tables with no version, which only another program's file has.
+    QSqlQuery hold(QSqlDatabase::database(m_connection, false));
+    if (Result r = exec(hold, QStringLiteral("SAVEPOINT inspect")); !r.ok())
+        return r;
+    const Result result = inspectSnapshot(version);
+    hold.exec(QStringLiteral("RELEASE inspect"));
+    return result;
+}
+
+HistoryDatabase::Result HistoryDatabase::inspectSnapshot(int* version) {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     // The first read also finds out whether the file is a database at all.
     if (Result r = exec(query, QStringLiteral("PRAGMA user_version")); !r.ok())

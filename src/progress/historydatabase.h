@@ -115,6 +115,7 @@ public:
     static Result classify(const class QSqlError& error);
 
 private:
+    Result inspectSnapshot(int* version);
     Result exec(class QSqlQuery& query, const QString& sql);
     Result rebuildStates(class QSqlQuery& query);
     void copyRows(class QSqlQuery& query, const QString& table, const QString& columns);
