@@ -38,7 +38,7 @@ using controls::kNavy;
 // The page's captions and values, where they stand and how they look. The value labels show
 // "111" and "Label29" until a test fills them in, as the layout has them.
 enum class Look { Plain, Title, Question, Results };
-struct LabelSpec {
+struct LabelPlace {
     Label* TestPage::*member;
     bool onPanel;
     const char* name;
@@ -47,7 +47,7 @@ struct LabelSpec {
     Look look;
     QColor color;
 };
-const LabelSpec kLabels[] = {
+const LabelPlace kLabels[] = {
     {&TestPage::Label1,
      false,
      "Label1",
@@ -167,14 +167,14 @@ void TestPage::buildLabels(QWidget* parent, bool onPanel) {
     const QFont looks[] = {controls::windowFont(), controls::verdanaTitle(),
                            controls::font(QStringLiteral("Trebuchet MS"), 11, true),
                            controls::font(QStringLiteral("Verdana"), 16, true)};
-    for (const LabelSpec& spec : kLabels) {
-        if (spec.onPanel != onPanel)
+    for (const LabelPlace& place : kLabels) {
+        if (place.onPanel != onPanel)
             continue;
-        const bool value = spec.look == Look::Plain;
-        this->*spec.member = new Label(
-            parent, spec.name, spec.geometry, value ? QLatin1String(spec.text) : tr(spec.text),
-            looks[int(spec.look)], value ? text : spec.color,
-            spec.look == Look::Question ? Label::Sizing::WrapToWidth : Label::Sizing::Auto);
+        const bool value = place.look == Look::Plain;
+        this->*place.member = new Label(
+            parent, place.name, place.geometry, value ? QLatin1String(place.text) : tr(place.text),
+            looks[int(place.look)], value ? text : place.color,
+            place.look == Look::Question ? Label::Sizing::WrapToWidth : Label::Sizing::Auto);
     }
 }
 
