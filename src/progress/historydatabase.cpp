@@ -1,11 +1,13 @@
 #include "progress/historydatabase.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QUrl>
 #include <QVariant>
 
@@ -148,6 +150,7 @@ HistoryDatabase::Result HistoryDatabase::open(bool readOnly, int busyMs) {
         db.setDatabaseName(m_path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyMs));
     }
+    m_busyMs = busyMs;
     if (!db.open()) {
         const Result result = classify(db.lastError());
         close();
@@ -200,8 +203,18 @@ HistoryDatabase::Result HistoryDatabase::inspectSnapshot(int* version) {
 HistoryDatabase::Result HistoryDatabase::prepare(int version) {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
-    if (Result r = exec(query, QStringLiteral("PRAGMA journal_mode=WAL")); !r.ok())
-        return r;
+    // SQLite takes the lock for the switch to WAL without its busy wait: two windows making
+    // a new file at once would see one of them turned away. The wait is made here instead.
+    const QDeadlineTimer deadline(m_busyMs);
+    for (;;) {
+        const Result r = exec(query, QStringLiteral("PRAGMA journal_mode=WAL"));
+        if (r.ok())
+            break;
+        if (r.code != Code::Busy || deadline.hasExpired())
+            return r;
+        query.finish();
+        QThread::msleep(10);
+    }
     query.finish();
     if (version == kSchemaVersion)
         return {};

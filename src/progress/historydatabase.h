@@ -125,4 +125,5 @@ private:
 
     QString m_path;
     QString m_connection;
+    int m_busyMs = 0;
 };
