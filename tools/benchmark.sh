@@ -12,7 +12,8 @@
 # its own benchmark targets: its program and its keystroke times are measured in the same run
 # and shown beside these), CHECK (1: the exit status is 1 when this tree misses a target),
 # BENCH_ONLY=history (only the history's cost at sizes: see below), HISTORY_SIZES (the numbers
-# of tests kept, default "0 1000 10000 100000").
+# of tests kept, default "0 1000 10000 100000"), STARTUP_HISTORY (the sizes of history the
+# program also starts with, beside no history; default "10000 100000"; empty for none).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_dir=$PWD
@@ -92,8 +93,19 @@ trap 'rm -rf "$results"' EXIT
 # other. One line per run: "<name> <map_ms> <maxrss_kib>".
 # The programs, as "name|title|executable"; each round runs them all, in an order turned by one
 # place from round to round so that none always follows the same one.
-programs=("bare|$bare_title|$bare" "label|$label_title|$label" "orvane|$title|$program")
-[ -z "$baseline" ] || programs+=("before|$title|$baseline/src/orvane")
+# Each program's user folder is its own: the program with no history, and with the histories
+# of STARTUP_HISTORY sizes, which must start as fast (the history is opened after the first
+# frame).
+homes=$results/homes
+mkdir -p "$homes/empty"
+programs=("bare|$bare_title|$bare|$homes/empty" "label|$label_title|$label|$homes/empty"
+  "orvane|$title|$program|$homes/empty")
+[ -z "$baseline" ] || programs+=("before|$title|$baseline/src/orvane|$homes/empty")
+for size in ${STARTUP_HISTORY-10000 100000}; do
+  XDG_RUNTIME_DIR=$results QT_QPA_PLATFORM=offscreen "$build/tests/bench_history" "$size" \
+    "$homes/h$size/orvane" >/dev/null
+  programs+=("h$size|$title|$program|$homes/h$size")
+done
 export BENCH_LAUNCH=$launch BENCH_RUNS=$runs BENCH_SETTLE=$settle BENCH_OUT=$results/runs
 export BENCH_PROGRAMS=$(printf '%s\n' "${programs[@]}")
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
@@ -104,11 +116,11 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
   mapfile -t programs <<<"$BENCH_PROGRAMS"
   # Now and then the launcher cannot connect to a server shared with other work on the
   # machine; such a run is tried again rather than ending the whole benchmark.
-  one() { # name|title|executable
-    local line attempt name title executable
-    IFS="|" read -r name title executable <<<"$1"
+  one() { # name|title|executable|user data folder
+    local line attempt name title executable data
+    IFS="|" read -r name title executable data <<<"$1"
     for attempt in 1 2 3; do
-      if line=$("$BENCH_LAUNCH" -t "$title" -s "$BENCH_SETTLE" "$executable" 2>/dev/null); then
+      if line=$(XDG_DATA_HOME=$data "$BENCH_LAUNCH" -t "$title" -s "$BENCH_SETTLE" "$executable" 2>/dev/null); then
         set -- $line
         echo "$name ${1#map_ms=} ${2#frame_ms=} ${3#maxrss_kib=}"
         return 0
@@ -153,6 +165,7 @@ row() { # caption column format names...
 }
 names=(bare label orvane)
 [ -z "$baseline" ] || names+=(before)
+for size in ${STARTUP_HISTORY-10000 100000}; do names+=("h$size"); done
 printf '%-34s' ""; printf ' %10s' "${names[@]}"; echo
 row "start-up to mapped window (ms)" 2 '%10.1f' "${names[@]}"
 row "start-up to first frame (ms)" 3 '%10.1f' "${names[@]}"
@@ -169,6 +182,16 @@ for who in orvane ${baseline:+before}; do
     "$(pair_ratios "$who" bare 3 | median)" "$(verdict "$frame_label" 1.3 '<=' "$who")"
   printf '%-34s %8.2f %8.2f  <= 1.2 %s\n' "$who peak memory" "$rss_label" \
     "$(pair_ratios "$who" bare 4 | median)" "$(verdict "$rss_label" 1.2 '<=' "$who")"
+done
+for size in ${STARTUP_HISTORY-10000 100000}; do
+  for column in 2:map 3:"first frame"; do
+    ratio=$(pair_ratios "h$size" orvane "${column%%:*}" | median)
+    printf '%-34s %8.3f %8s  <= 1.03 %s\n' "$size tests, ${column#*:} / none" "$ratio" "" \
+      "$(verdict "$ratio" 1.03 '<=')"
+  done
+  more=$(paste <(column_of "h$size" 4) <(column_of orvane 4) | awk '{ print $1 - $2 }' | median)
+  printf '%-34s %8.0f %8s  <= 5120 KiB %s\n' "$size tests, memory - none (KiB)" "$more" "" \
+    "$(verdict "$more" 5120 '<=')"
 done
 printf '%-34s %8s %8.2f\n' "label window, start-up to map" "" "$(pair_ratios label bare 2 | median)"
 

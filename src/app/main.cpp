@@ -1,6 +1,7 @@
 #include "app/displayprobe.h"
 #include "app/documentactions.h"
 #include "app/language.h"
+#include "app/quitonsignal.h"
 #include "app/tform1.h"
 #include "base/errortext.h"
 #include "base/windowplacement.h"
@@ -260,5 +261,6 @@ int main(int argc, char* argv[]) {
     Form1.show();
     if (const QString missing = missingLayoutFont(); !missing.isEmpty())
         print(stderr, QStringLiteral("orvane: %1\n").arg(missing));
+    QuitOnSignal quitOnSignal;
     return app->exec();
 }

@@ -101,19 +101,21 @@ HistoryDatabase::Result HistoryDatabase::classify(const QSqlError& error) {
     }
 }
 
+HistoryDatabase::Result HistoryDatabase::checkFile(const QString& file) {
+    struct stat status {};
+    if (::lstat(QFile::encodeName(file).constData(), &status) != 0)
+        return errno == ENOENT ? Result{} : Result{Code::Failed, file};
+    if (S_ISLNK(status.st_mode))
+        return {Code::Link, file};
+    if (!S_ISREG(status.st_mode) || status.st_uid != ::geteuid())
+        return {Code::NotOwn, file};
+    return {};
+}
+
 HistoryDatabase::Result HistoryDatabase::checkFiles(const QString& path) {
     for (const char* suffix : {"", "-wal", "-shm"}) {
-        const QString file = path + QLatin1String(suffix);
-        struct stat status {};
-        if (::lstat(QFile::encodeName(file).constData(), &status) != 0) {
-            if (errno == ENOENT)
-                continue;
-            return {Code::Failed, file};
-        }
-        if (S_ISLNK(status.st_mode))
-            return {Code::Link, file};
-        if (!S_ISREG(status.st_mode) || status.st_uid != ::geteuid())
-            return {Code::NotOwn, file};
+        if (Result r = checkFile(path + QLatin1String(suffix)); !r.ok())
+            return r;
     }
     return {};
 }

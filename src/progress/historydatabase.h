@@ -84,6 +84,7 @@ public:
     // The file and its -wal and -shm must be absent or regular files of the user's: SQLite
     // would follow a link and write wherever it leads.
     static Result checkFiles(const QString& path);
+    static Result checkFile(const QString& file); // one of them
     // Whether the folder, or the file in it, can be written.
     static bool writable(const QString& path);
 

@@ -239,14 +239,18 @@ HistoryStore::View HistoryStore::view() {
     }
     const bool linked = m_fileProblem && (m_fileProblem->problem == Problem::Link ||
                                           m_fileProblem->problem == Problem::NotOwn);
-    if (!m_path.isEmpty() && !linked && exists(m_path)) {
+    // With a link in place of the -wal or -shm only, the file itself is still read, as it
+    // stands and without them (the read-only way opens neither).
+    const bool sideLinked = linked && m_fileProblem->path != m_path;
+    if (!m_path.isEmpty() && (!linked || sideLinked) && exists(m_path)) {
         if (!m_reader || generation != m_readerGeneration) {
             m_reader = std::make_unique<HistoryDatabase>(
                 m_path, QStringLiteral("orvane-history-read-%1").arg(quintptr(this), 0, 16));
             m_readerGeneration = generation;
         }
-        if (!m_reader->isOpen() && HistoryDatabase::checkFiles(m_path).ok())
-            m_reader->open(m_readOnly, 100);
+        if (!m_reader->isOpen() && (sideLinked ? HistoryDatabase::checkFile(m_path).ok()
+                                               : HistoryDatabase::checkFiles(m_path).ok()))
+            m_reader->open(m_readOnly || sideLinked, 100);
         HistoryDatabase::Result read{HistoryDatabase::Code::Failed, {}};
         if (m_reader->isOpen())
             read = m_reader->read(m_session, &snapshot);

@@ -222,8 +222,8 @@ void TestHistoryStore::faults_data() {
     QTest::newRow("damaged page") << "damaged" << Problem::SetAside << true << true;
     QTest::newRow("foreign tables") << "foreign" << Problem::SetAside << false << true;
     QTest::newRow("history is a link") << "link" << Problem::Link << false << false;
-    QTest::newRow("-wal is a link") << "link-wal" << Problem::Link << false << false;
-    QTest::newRow("-shm is a link") << "link-shm" << Problem::Link << false << false;
+    QTest::newRow("-wal is a link") << "link-wal" << Problem::Link << true << false;
+    QTest::newRow("-shm is a link") << "link-shm" << Problem::Link << true << false;
     QTest::newRow("folder open to others") << "open" << Problem::OpenToOthers << true << false;
     QTest::newRow("read-only folder") << "readonly" << Problem::ReadOnlyFolder << true << false;
 }
