@@ -26,9 +26,20 @@ QStringList preferred() {
     return QLocale::system().uiLanguages();
 }
 
+QLocale formats(const QString& chosen, const QStringList& preferred, const QLocale& system) {
+    if (chosen.isEmpty() || QLocale(chosen).language() == system.language())
+        return system;
+    for (const QString& name : preferred) {
+        if (name == chosen || name.startsWith(chosen + u'-') || name.startsWith(chosen + u'_'))
+            return QLocale(name);
+    }
+    return QLocale(chosen);
+}
+
 void install(QCoreApplication* app, const QString& chosen) {
     if (chosen.isEmpty())
         return;
+    QLocale::setDefault(formats(chosen, preferred(), QLocale::system()));
     // Owned by the application, which outlives every word shown.
     auto* own = new QTranslator(app);
     if (own->load(QStringLiteral(":/i18n/orvane_%1.qm").arg(chosen)))

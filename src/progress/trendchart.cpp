@@ -1,5 +1,6 @@
 #include "progress/trendchart.h"
 
+#include "selftest/testrules.h"
 #include "widgets/focusframe.h"
 #include "widgets/label.h"
 
@@ -27,7 +28,8 @@ double TrendChart::average(const QList<HistoryStore::Test>& tests) {
 }
 
 QString TrendChart::percent(double rate) {
-    return tr("%1 %").arg(QString::number(std::round(rate * 10.0) / 10.0));
+    // The user's decimal separator, as the test page's rate has it.
+    return tr("%1 %").arg(testrules::successRateText(std::round(rate * 10.0) / 10.0));
 }
 
 void TrendChart::setTests(const QList<HistoryStore::Test>& tests) {

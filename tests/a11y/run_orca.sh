@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# What a blind user hears: the real program read by Orca, the screen reader, in a session of
+# What a blind user hears, in English and then in French: the real program read by Orca, the screen reader, in a session of
 # its own (private session bus, virtual X display, window manager, speech to a silent
 # speech-dispatcher voice). Each key goes in by xdotool; what Orca says after it is read from
 # Orca's own log, its "SPEECH OUTPUT:" lines, and checked.
@@ -48,7 +48,7 @@ pids=()
 trap 'for p in "${pids[@]}"; do kill -- "-$p" 2>/dev/null || true; done' EXIT
 trap 'exit 1' TERM INT HUP
 # Ends well within the test runner's limit, so that the trap, not a kill, ends what it started.
-setsid bash -c "sleep 200; echo 'FAIL: the test took more than 200 s'; kill -TERM $$" &
+setsid bash -c "sleep 280; echo 'FAIL: the test took more than 280 s'; kill -TERM $$" &
 pids+=($!)
 setsid openbox >/dev/null 2>&1 &
 pids+=($!)
@@ -154,6 +154,35 @@ press ctrl+Tab "My Progress page"
 press alt+d "Question 1 of " " D: "
 press b "You chose B: "
 press Return "Correct|The answer is "
+
+# The French edition (LANGUAGE=fr) in the same session: a question with its options, a choice,
+# and the summary. It keeps the history of the English run, and so its My Progress page.
+kill -- "-${pids[-1]}" 2>/dev/null || true
+for _ in $(seq 50); do
+  xdotool search --name "Orvane 1.3" >/dev/null 2>&1 || break
+  sleep 0.1
+done
+from=$(count)
+for attempt in 1 2 3; do
+  LANGUAGE=fr setsid "$program" >"$work/program.log" 2>&1 &
+  pids+=($!)
+  timeout 30 xdotool search --sync --name "Orvane 1.3" windowactivate --sync >/dev/null && break
+  kill -0 "${pids[-1]}" 2>/dev/null && break
+  echo "the program ended at start (attempt $attempt):"; tail -n 3 "$work/program.log"
+done
+heard "$from" "(French)" "Orvane 1.3 (janv.-févr. 2003) frame" "Guide d'étude"
+press ctrl+Tab "Section d'exercices" "!Practice"
+press ctrl+Tab "Testez-vous" "!Test Yourself"
+press Tab "Nb de questions : editable combo box" "De 1 à 178"
+press ctrl+a
+press 1 "1"
+press Tab "Commencer !" "!Start"
+press space "Question 1 sur 1 : " " D: " "!Question 1 of"
+press a "Vous avez choisi A: " "!You chose"
+press Return "Résultats : Nb de questions : 1, Justes : " ", Fausses : " \
+  ", Réussite : " "!Test Results"
+press ctrl+Tab "Page À propos"
+press ctrl+Tab "Page Mes progrès" "!My Progress"
 
 [ -z "$transcript" ] || cp "$log" "$transcript.orca.log"
 echo "$failures failed"

@@ -3,7 +3,9 @@
 # drives it with xdotool as a user would, and checks what the user sees and gets: the window's
 # title, position and size, chapter 1 on the Study Guide page, and a five-question test clicked
 # through to its result.html, checked line by line against the question bank; then the My Progress
-# tab that the completed test brings, and one missed question drilled by keyboard.
+# tab that the completed test brings, and one missed question drilled by keyboard. Without
+# --installed, the same again in French (LANGUAGE=fr): the French title, the French pages, the
+# words on screen read from the accessibility tree, and a report in French in Windows-1252.
 #   run_e2e.sh [--installed] [--stage BUILD_DIR] [--start-in DIR] PROGRAM SOURCE_DIR
 # Without options the program runs in a folder of test pages and writes its report there.
 # --installed: PROGRAM is an installed one (a path, or a name found on PATH, as a desktop
@@ -28,7 +30,7 @@ while [ $# -gt 0 ]; do
 done
 program=$1
 source=$(realpath "$2")
-title='Orvane 1.3 (jan-feb.2003)'
+title=${E2E_TITLE:-'Orvane 1.3 (jan-feb.2003)'}
 
 # Window layout, in pixels from the window's client origin.
 client_w=757 client_h=427
@@ -62,6 +64,13 @@ if [ "${3:-}" = --inside ]; then
   # as another one, and a program that cannot connect does not start. So the watcher that waits
   # for the window connects first, and a start that failed only for want of the X connection is
   # tried again.
+  # The accessibility bus, started and switched on as a screen reader does, before the program
+  # looks for it.
+  if [ -n "${E2E_ATSPI_PYTHON:-}" ]; then
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+      org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+      variant:boolean:true >/dev/null || fail "the accessibility bus cannot be switched on"
+  fi
   for attempt in 1 2 3; do
     timeout 20 xdotool search --sync --onlyvisible --name '^Orvane' >window.id 2>/dev/null &
     watcher=$!
@@ -151,7 +160,23 @@ if [ "${3:-}" = --inside ]; then
   on_test_page || fail "Ctrl+Tab did not come back to the Test Yourself page"
   log "Ctrl+Shift+Tab and Ctrl+Tab turn the pages"
 
+  # screen_texts FILE: what the window shows, read from its accessibility tree.
+  screen_texts() {
+    "$E2E_ATSPI_PYTHON" "$source/tests/e2e/screen_texts.py" orvane >"$1" 2>>program.log ||
+      fail "the window's accessibility tree cannot be read"
+  }
+  shows() { grep -qxF -- "$2" "$1" || fail "the window does not show '$2' (all it shows: $1)"; }
+  nbsp=$'\xc2\xa0' # before French : and !
   page_click $((171 + 37)) $((44 + 10)) # Start the Test! (focus on it shows question 1)
+  if [ -n "${E2E_ATSPI_PYTHON:-}" ]; then
+    sleep 0.5
+    screen_texts screen-question.txt
+    shows screen-question.txt 'Soumettre'
+    shows screen-question.txt '1 sur 5'
+    asked=$(grep -m1 '^[0-9]*\. ' screen-question.txt) || fail "no question on screen (screen-question.txt)"
+    grep -qxF -- "$asked" "$E2E_BANK" || fail "the question shown is not one of the French bank: $asked"
+    log "question 1 shown in French: ${asked:0:70}"
+  fi
   for question in 1 2 3 4 5; do
     page_click $((15 + 6)) $((160 + 8))    # RadioButton1, on its indicator
     page_click $((192 + 156)) $((326 + 11)) # Submit
@@ -165,6 +190,26 @@ if [ "${3:-}" = --inside ]; then
   [ "$(visible_windows)" -eq 1 ] || fail "another window (an error box?) is open after the test"
   kill -0 "$pid" 2>/dev/null || fail "the program ended during the test"
   log "result.html written"
+  history_query() { python3 -c 'import sqlite3, sys; print(sqlite3.connect(sys.argv[1]).execute(sys.argv[2]).fetchone()[0])' "$E2E_HISTORY" "$1"; }
+  if [ -n "${E2E_ATSPI_PYTHON:-}" ]; then
+    # The summary, every word of it French, and the rate written as French writes it.
+    screen_texts screen-summary.txt
+    for text in "Guide d'étude" "Section d'exercices" Testez-vous 'À propos' "Mes progrès" \
+      "Résultats$nbsp:" "Nb de questions$nbsp:" "Justes$nbsp:" "Fausses$nbsp:" "Réussite$nbsp:" \
+      "Commencer$nbsp!"; do
+      shows screen-summary.txt "$text"
+    done
+    for _ in $(seq 50); do # the history's writer
+      right=$(history_query "select count(*) from answer where kind = 'test' and given = key" || true)
+      [ "$(history_query "select count(*) from answer where kind = 'test'" || true)" = 5 ] && break
+      sleep 0.1
+    done
+    shows screen-summary.txt "$((right * 20)) %"
+    for english in 'Study Guide' 'Test Yourself' 'Test Results:' 'Correct:' 'Success Rate:' Submit; do
+      ! grep -qF -- "$english" screen-summary.txt || fail "English on screen: $english"
+    done
+    log "the summary in French: $right of 5 right, $((right * 20)) %"
+  fi
 
   # My Progress: its tab is there now, and a question missed in the test is drilled by keyboard.
   sleep 0.5
@@ -172,14 +217,13 @@ if [ "${3:-}" = --inside ]; then
   changed=$(compare -metric AE tabs-before.png tabs-after.png null: 2>&1 || true)
   [ "${changed%% *}" -gt 100 ] || fail "no My Progress tab after the completed test ($changed pixels changed)"
   log "My Progress tab shown"
-  history_query() { python3 -c 'import sqlite3, sys; print(sqlite3.connect(sys.argv[1]).execute(sys.argv[2]).fetchone()[0])' "$E2E_HISTORY" "$1"; }
   [ "$(history_query "select count(*) from answer where kind = 'test'")" -eq 5 ] ||
     fail "the history does not hold the test's five answers"
   missed=$(history_query "select count(*) from answer where kind = 'test' and given <> key")
   if [ "$missed" -eq 0 ]; then
     log "every answer was right: nothing to drill"
   else
-    xdotool key ctrl+Tab ctrl+Tab alt+d # to My Progress, then "Drill my mistakes"
+    xdotool key ctrl+Tab ctrl+Tab "${E2E_DRILL_KEY:-alt+d}" # to My Progress, then its drill
     sleep 0.5
     feedback() { import -silent -window root -crop "446x30+$((origin_x + page_x + 146))+$((origin_y + page_y + 348))" +repage "$1"; }
     feedback feedback-before.png
@@ -265,19 +309,26 @@ status=0
 log "no display server: status 2 and a message"
 log "program: $program${E2E_RUN_AS:+ (as ${E2E_RUN_AS%% *} ...)}, started in $E2E_START"
 
-status=0
-# Without a window manager or a session, the program of another user is let onto the display
-# by -ac (no access control) rather than by the display's cookie in a file of ours.
-(cd "$scratch" && timeout -k 5 100 xvfb-run -a -s "-screen 0 1280x1024x24 -ac" \
-  bash "$script" "$program" "$source" --inside) || status=$?
-if [ ! -e "$scratch/.x-started" ]; then
-  log "SKIP: no virtual X server could be started here (xvfb-run exit status $status)"
-  exit 77
-fi
-[ "$status" -eq 124 ] && { log "FAIL: the window part took more than 100 s"; exit 1; }
-[ "$status" -eq 0 ] || exit "$status"
+# run_window [COMMAND...]: the part above under xvfb-run, itself run by COMMAND if given.
+run_window() {
+  local status=0
+  # Without a window manager or a session, the program of another user is let onto the
+  # display by -ac (no access control) rather than by the display's cookie in a file of ours.
+  (cd "$scratch" && timeout -k 5 100 "$@" xvfb-run -a -s "-screen 0 1280x1024x24 -ac" \
+    bash "$script" "$program" "$source" --inside) || status=$?
+  if [ ! -e "$scratch/.x-started" ]; then
+    log "SKIP: no virtual X server could be started here (xvfb-run exit status $status)"
+    exit 77
+  fi
+  [ "$status" -eq 124 ] && { log "FAIL: the window part took more than 100 s"; exit 1; }
+  [ "$status" -eq 0 ] || exit "$status"
+}
 
-# The report: CR LF lines in Windows-1252, a header, then ten lines per wrong answer.
+# check_report BANK HEADER_ALL_CORRECT HEADER_SOME_WRONG CORRECT_ANSWER YOUR_ANSWER: the report
+# of the test is CR LF lines in Windows-1252, a header, then ten lines per wrong answer, each
+# line as the bank and the report's words (in the program's language) make it.
+check_report() (
+bank=$1
 report=$E2E_REPORT
 fail() { log "FAIL: result.html: $*"; exit 1; }
 if [ -n "$installed" ]; then
@@ -290,9 +341,12 @@ lines=$(wc -l <"$report")
 [ "$(tail -c 2 "$report" | od -An -tx1 | tr -d ' \n')" = 0d0a ] || fail "does not end with CR LF"
 [ "$(grep -c $'\r$' "$report")" -eq "$lines" ] || fail "has lines not ended by CR LF"
 iconv -f WINDOWS-1252 -t UTF-8 "$report" | tr -d '\r' >"$work/report.txt" || fail "is not Windows-1252 text"
+# What Qt writes for a character that Windows-1252 lacks.
+! grep -q $'\x1a' "$report" || fail "holds a character that Windows-1252 lacks (written as 0x1A)"
 
-all_correct='<font color="#FFFFFF" size="5"><span style="font-weight: 700; background-color: #FF5050">Congratulation, all of your answers were correct.</span></font><br><br><br>'
-some_wrong='<font color="#FFFFFF" size="5"><span style="font-weight: 700; background-color: #FF5050">List of All Incorrect Answers</span></font><br><br><br>'
+header_markup='<font color="#FFFFFF" size="5"><span style="font-weight: 700; background-color: #FF5050">%s</span></font><br><br><br>'
+# shellcheck disable=SC2059 # the markup is the format
+all_correct=$(printf "$header_markup" "$2") some_wrong=$(printf "$header_markup" "$3")
 header=$(head -n 1 "$work/report.txt")
 if [ "$header" = "$all_correct" ]; then
   [ "$lines" -eq 1 ] || fail "the all-correct header is followed by $((lines - 1)) more lines"
@@ -309,12 +363,12 @@ log "report: $lines lines, $wrong wrong answer(s) of 5"
 # Every wrong answer against its bank record (block r: lines 7r+1 question, 7r+2..7r+5 options,
 # 7r+6 the correct option). Option A was always chosen, so each listed answer marks A as the
 # user's and the bank's correct option as correct; no question is listed twice.
-awk -v bank_lines=1260 '
+awk -v bank_lines=1260 -v correct_words="$4" -v chosen_words="$5" '
   BEGIN {
     correct_open = "<span style=\"background-color: #00ff00\">"
-    correct_tail = "<b><font face=\"Verdana\" size=\"1\" color=\"#FFFFFF\"><span style=\"background-color: #008000\">&nbsp;- CORRECT ANSWER</span></font></b><br>"
+    correct_tail = "<b><font face=\"Verdana\" size=\"1\" color=\"#FFFFFF\"><span style=\"background-color: #008000\">&nbsp;- " correct_words "</span></font></b><br>"
     chosen_open = "<span style=\"background-color: #ff0000\">"
-    chosen_tail = "<b><font face=\"Verdana\" size=\"1\" color=\"#FFFFFF\"><span style=\"background-color: #FF5050\">&nbsp;- YOUR ANSWER</span></font></b><br>"
+    chosen_tail = "<b><font face=\"Verdana\" size=\"1\" color=\"#FFFFFF\"><span style=\"background-color: #FF5050\">&nbsp;- " chosen_words "</span></font></b><br>"
   }
   FNR == NR { bank[FNR - 1] = $0; bank_read = FNR; next }
   FNR > 1 { report[FNR] = $0; last = FNR }
@@ -358,4 +412,38 @@ awk -v bank_lines=1260 '
   }
 ' "$bank" "$work/report.txt" || exit 1
 log "every listed answer matches the bank, byte for byte"
+)
+
+run_window
+check_report "$bank" 'Congratulation, all of your answers were correct.' \
+  'List of All Incorrect Answers' 'CORRECT ANSWER' 'YOUR ANSWER'
+[ -n "$installed" ] && { log "PASS"; exit 0; }
+
+# The French edition, in a folder of its own: the English pages and the French ones, whose
+# chapter 1 has a colour of its own.
+log "the same in French (LANGUAGE=fr)"
+scratch=$work/fr
+mkdir -p "$scratch/fr/study" "$scratch/fr/answers"
+cp -r "$work/study" "$work/answers" "$scratch"
+sed 's/#FF00FF/#00FFFF/; s/E2E chapter one/E2E chapitre un/' "$work/study/1.html" >"$scratch/fr/study/1.html"
+echo '<p>E2E réponse un</p>' >"$scratch/fr/answers/1.html"
+export LANGUAGE=fr E2E_TITLE='Orvane 1.3 (janv.-févr. 2003)' E2E_DRILL_KEY=alt+r
+export E2E_START=$scratch E2E_REPORT=$scratch/result.html E2E_CHAPTER_MARK='#00FFFF 1000'
+export XDG_DATA_HOME=$scratch/data E2E_HISTORY=$scratch/data/orvane/history.sqlite
+export E2E_BANK=$source/src/content/fr/question_bank.txt
+# The words on screen are read from the accessibility tree, which needs a session bus.
+session=()
+for python in /usr/bin/python3 python3; do
+  if command -v dbus-run-session >/dev/null && command -v dbus-send >/dev/null &&
+    "$python" -c 'import pyatspi' 2>/dev/null; then
+    export E2E_ATSPI_PYTHON=$python
+    session=(dbus-run-session --)
+    break
+  fi
+done
+[ -n "${E2E_ATSPI_PYTHON:-}" ] ||
+  log "SKIP of the words on screen: no dbus-run-session, dbus-send or python3-pyatspi to read them"
+run_window "${session[@]}"
+check_report "$E2E_BANK" 'Félicitations, toutes vos réponses étaient justes.' \
+  'Liste de toutes les réponses fausses' 'BONNE RÉPONSE' 'VOTRE RÉPONSE'
 log "PASS"

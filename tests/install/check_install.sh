@@ -96,17 +96,19 @@ svg=$icons/scalable/apps/$app_id.svg
 [ -f "$svg" ] && grep -q '<svg' "$svg" || fail "scalable/apps/$app_id.svg missing or not SVG"
 
 # The manual page and the documents a Debian package must carry, compressed as Debian does.
-for file in share/man/man1/orvane.1.gz share/doc/orvane/changelog.gz; do
+for file in share/man/man1/orvane.1.gz share/man/fr/man1/orvane.1.gz share/doc/orvane/changelog.gz; do
   if [ -f "$stage/$file" ]; then
     gzip -t "$stage/$file" || fail "$file is not a gzip file"
   else
     fail "$file missing"
   fi
 done
-if command -v man >/dev/null && [ -f "$stage/share/man/man1/orvane.1.gz" ]; then
-  warnings=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$stage/share/man/man1/orvane.1.gz" 2>&1 >/dev/null)
-  [ -z "$warnings" ] || fail "man reports problems in orvane.1: $warnings"
-fi
+for page in man1 fr/man1; do
+  if command -v man >/dev/null && [ -f "$stage/share/man/$page/orvane.1.gz" ]; then
+    warnings=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$stage/share/man/$page/orvane.1.gz" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "man reports problems in $page/orvane.1: $warnings"
+  fi
+done
 grep -q '^Files: \*' "$stage/share/doc/orvane/copyright" 2>/dev/null || fail "share/doc/orvane/copyright missing"
 
 if [ "$failures" -gt 0 ]; then

@@ -23,6 +23,11 @@ expect "metainfo, newest release" \
   "<release version=\"$version\" date=\"$released\">"
 expect "orvane.1, title line" "$(sed -n 1p "$packaging/orvane.1")" \
   ".TH ORVANE 1 \"$(date -u -d "$released" '+%B %Y')\" \"orvane $version\" \"User Commands\""
+# The French page's date in French words, which no locale need be installed to give.
+months=(janvier février mars avril mai juin juillet août septembre octobre novembre décembre)
+month="${months[$(date -u -d "$released" +%-m) - 1]} $(date -u -d "$released" +%Y)"
+expect "orvane.fr.1, title line" "$(sed -n 1p "$packaging/orvane.fr.1")" \
+  ".TH ORVANE 1 \"$month\" \"orvane $version\" \"Commandes de l'utilisateur\""
 while read -r named; do
   expect "README.md, package name" "$named" "orvane_${version}_<arch>.deb"
 done < <(grep -o 'orvane_[^_ ]*_<arch>\.deb' "$source/README.md")
