@@ -87,10 +87,52 @@
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in this page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search every chapter and answer (Ctrl+Shift+F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished">%1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>FontCheck</name>
     <message>
         <source>no font with Arial&apos;s widths (Liberation Sans or Arimo) is installed, so some captions will not fit; install the package fonts-liberation2</source>
         <translation>aucune police aux largeurs d&apos;Arial (Liberation Sans ou Arimo) n&apos;est installée, certains libellés ne tiendront donc pas&#xa0;; installez le paquet fonts-liberation2</translation>
+    </message>
+</context>
+<context>
+    <name>GuideIndex</name>
+    <message>
+        <source>Chapter %1: %2</source>
+        <translation type="unfinished">Chapitre %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -415,6 +457,45 @@
     <message>
         <source>List of All Incorrect Answers</source>
         <translation>Liste de toutes les réponses fausses</translation>
+    </message>
+</context>
+<context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Search the guide:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words to find in every chapter and answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the search (Escape)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matches: %1; the first %2 are listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matches: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
