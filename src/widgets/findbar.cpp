@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextBlock>
@@ -159,8 +160,16 @@ void FindBar::goTo(int index) {
     const textmatch::Match& match = m_matches[index];
     // The caret stands at the match, so that the view scrolls to it and a screen reader
     // reading on from there reads its line; the highlight shows it, not a selection.
+    m_view->finishLayout();
     QTextCursor caret(m_view->document());
     caret.setPosition(match.start);
+    // A match out of sight, or behind the bar, is brought to a third of the way down, with
+    // what leads up to it above.
+    const QRect at = m_view->cursorRect(caret);
+    const int seen = m_view->viewport()->height() - height();
+    QScrollBar* scroll = m_view->verticalScrollBar();
+    if (at.top() < 0 || at.bottom() > seen)
+        scroll->setValue(scroll->value() + at.top() - seen / 3);
     m_view->setTextCursor(caret);
     m_count->setText(countText());
     Announcer::of(this)->announce(countText());

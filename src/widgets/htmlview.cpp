@@ -187,6 +187,16 @@ QVariant HtmlView::loadResource(int type, const QUrl& name) {
         .arg(shown);
 }
 
+void HtmlView::finishLayout() {
+    if (m_laidOutTo < 0)
+        return;
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    const QSizeF size = layout->documentSize(); // lays out what is left
+    m_laidOutTo = -1;
+    // The scroll bars learn the size from this, which the layout would send on its next tick.
+    emit layout->documentSizeChanged(size);
+}
+
 QStringList HtmlView::readableFolders() const {
     QStringList folders = m_folders.readable();
     if (!m_guideFolder.isEmpty())

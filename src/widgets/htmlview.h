@@ -40,6 +40,8 @@ public:
     // A page's text as this view would read it, through the same checks; none where the view
     // would show its own page instead.
     std::optional<QString> readPage(const QString& relativePath) const;
+    // Lays the rest of the page out now, so that the view can scroll to any place in it.
+    void finishLayout();
 
 signals:
     // A page has been opened (or opened again), its text in place.
