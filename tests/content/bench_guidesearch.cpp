@@ -4,8 +4,8 @@
 // are the process's time on the CPU. tools/benchmark.sh runs it.
 //   bench_guidesearch guide-folder [rounds]   (default 8 rounds; the first warms up)
 #include "app/guidefinder.h"
-#include "support/formfixture.h"
 #include "pages/studypage.h"
+#include "support/formfixture.h"
 #include "widgets/htmlview.h"
 #include "widgets/searchpanel.h"
 
@@ -64,9 +64,9 @@ Round round(const QString& guide) {
     auto* text = form.findChild<QLineEdit*>(QStringLiteral("SearchText"));
     QCoreApplication::processEvents();
     // A single letter matches most often; names and phrases are what learners look for.
-    for (const QString& words : {QStringLiteral("e"), QStringLiteral("metis"),
-                                 QStringLiteral("lieutenant governor"),
-                                 QStringLiteral("the governor general")}) {
+    for (const QString& words :
+         {QStringLiteral("e"), QStringLiteral("metis"), QStringLiteral("lieutenant governor"),
+          QStringLiteral("the governor general")}) {
         text->clear();
         QCoreApplication::processEvents();
         for (const QChar c : words) {
