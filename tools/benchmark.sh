@@ -48,7 +48,7 @@ if [ "$build_type" != Release ]; then
 fi
 grep -q '^BUILD_TESTING:BOOL=ON' "$build/CMakeCache.txt" ||
   cmake -S . -B "$build" -DBUILD_TESTING=ON >/dev/null
-cmake --build "$build" -j "$jobs" --target orvane bench_testpage bench_history
+cmake --build "$build" -j "$jobs" --target orvane bench_testpage bench_history bench_guidesearch
 
 # --- The history at sizes -------------------------------------------------------------------
 # A history of each size is made in the program's own tables (tests of 5 to 178 questions,
@@ -213,6 +213,16 @@ keystroke "chapter, longest layout step after" chapter_later_step_worst_ms 16
 keystroke "change of practice item, worst" practice_worst_ms 16
 keystroke "one advance, worst of a test" advance_worst_ms 16
 keystroke "completion, first screen" completion_ms 16
+# The guide search: each key typed, up to the results repainted; the index, built once in turns
+# after the first frame.
+mkdir -p -m 700 "$results/runtime"
+XDG_RUNTIME_DIR=$results/runtime QT_QPA_PLATFORM=offscreen "$build/tests/bench_guidesearch" \
+  "$source_dir/guide" >"$results/search"
+sed 's/^/  /' "$results/search"
+search=$(value search_key_worst_ms "$results/search")
+printf '%-34s %10.3f ms  < 16 ms %s\n' "search the guide, worst key" "$search" "$(verdict "$search" 16 '<')"
+search=$(value search_index_turn_worst_ms "$results/search")
+printf '%-34s %10.3f ms  < 16 ms %s\n' "search index, longest turn" "$search" "$(verdict "$search" 16 '<')"
 history_sizes
 if [ "${CHECK:-0}" = 1 ] && [ -e "$results/missed" ]; then
   echo "benchmark: a target is missed" >&2

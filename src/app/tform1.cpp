@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include "app/aboutpage.h"
+#include "app/guidefinder.h"
 #include "base/apperror.h"
 #include "base/errortext.h"
 #include "pages/practicepage.h"
@@ -130,6 +131,7 @@ void TForm1::finishStartup() {
     for (HtmlView* view : findChildren<HtmlView*>())
         view->setGuideFolder(m_services.guideFolder);
     wire();
+    makeFinder();
     // The creation event: the Practice page is ready with question 1 before any input.
     dispatch(&TForm1::ListBox1Click);
     // Only now is the history looked at: opening it loads the database driver, which the first
@@ -192,6 +194,33 @@ void TForm1::showProgress() {
     });
     connect(TabSheet5, &ProgressPage::testYourselfChosen, this,
             [this] { PageControl1->setCurrentPage(TabSheet4); });
+}
+
+// A result of the guide search opens as choosing its chapter or question would; an answer is
+// then shown, as the learner would ask for it there.
+void TForm1::makeFinder() {
+    GuideFinder::Services services;
+    services.readPage = [view = TabSheet2->WebBrowser1](const QString& path) {
+        return view->readPage(path);
+    };
+    services.openChapter = [this](int chapter) {
+        PageControl1->setCurrentPage(TabSheet2);
+        if (TabSheet2->ComboBox1->currentIndex() == chapter - 1)
+            dispatch(&TForm1::ComboBox1Change);
+        else
+            TabSheet2->ComboBox1->setCurrentIndex(chapter - 1);
+        return TabSheet2->WebBrowser1;
+    };
+    services.openAnswer = [this](int practice) {
+        PageControl1->setCurrentPage(TabSheet1);
+        if (TabSheet1->ListBox1->currentRow() == practice - 1)
+            dispatch(&TForm1::ListBox1Click);
+        else
+            TabSheet1->ListBox1->setCurrentRow(practice - 1);
+        dispatch(&TForm1::BitBtn1Click);
+        return TabSheet1->WebBrowser2;
+    };
+    m_finder = new GuideFinder(this, PageControl1, m_content, std::move(services));
 }
 
 void TForm1::dispatch(Handler handler) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 class AboutPage;
+class GuideFinder;
 class ErrorBox;
 class HistoryStore;
 class ProgressPage;
@@ -79,6 +80,8 @@ public:
     AboutPage* TabSheet3 = nullptr;
     // My Progress: made once a completed test exists, this run or an earlier one.
     ProgressPage* TabSheet5 = nullptr;
+    // Ctrl+F and Ctrl+Shift+F; made with the later pages.
+    GuideFinder* finder() const { return m_finder; }
 
 protected:
     bool event(QEvent* event) override;
@@ -91,10 +94,12 @@ private:
     void wire();
     void recordTest(const FinishedTest& test);
     void showProgress();
+    void makeFinder();
 
     Content m_content;
     FormServices m_services;
     bool m_activated = false;
     std::vector<std::function<void()>> m_later; // the pages to build, in the order of their tabs
     bool m_started = false;
+    GuideFinder* m_finder = nullptr;
 };

@@ -87,9 +87,51 @@
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in this page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search every chapter and answer (Ctrl+Shift+F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FontCheck</name>
     <message>
         <source>no font with Arial&apos;s widths (Liberation Sans or Arimo) is installed, so some captions will not fit; install the package fonts-liberation2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GuideIndex</name>
+    <message>
+        <source>Chapter %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -416,6 +458,45 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Search the guide:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words to find in every chapter and answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the search (Escape)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matches: %1; the first %2 are listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matches: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StudyPage</name>
     <message>
         <source>Orvane - Study Guide</source>
@@ -678,23 +759,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Study for the Canadian citizenship test: read the study guide, check yourself
-against the practice questions, and take a random test.
-
-On the Test Yourself page, Ctrl+S saves a copy of the report of the last test
-and Ctrl+P prints it or saves it as PDF; on the Study Guide and Practice
-Section pages, Ctrl+P prints the chapter or the answer being read.
-
-The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html
-(~/.local/share/orvane/result.html), unless the program is started in a
-folder that holds study/ or answers/ itself; it is then kept there.
-Any other argument is ignored.
-
-Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite
-(~/.local/share/orvane/history.sqlite); delete that file to start afresh.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -730,6 +794,27 @@ Run it on a desktop, or in a virtual one:  xvfb-run -a orvane
     </message>
     <message>
         <source>; no report can be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study for the Canadian citizenship test: read the study guide, check yourself
+against the practice questions, and take a random test.
+
+On the Test Yourself page, Ctrl+S saves a copy of the report of the last test
+and Ctrl+P prints it or saves it as PDF; on the Study Guide and Practice
+Section pages, Ctrl+P prints the chapter or the answer being read.
+
+Ctrl+F finds words in the chapter or answer being read (F3 and Shift+F3
+go to the next and previous match, Escape closes the bar); Ctrl+Shift+F
+searches every chapter and answer of the guide at once.
+
+The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html
+(~/.local/share/orvane/result.html), unless the program is started in a
+folder that holds study/ or answers/ itself; it is then kept there.
+Any other argument is ignored.
+
+Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite
+(~/.local/share/orvane/history.sqlite); delete that file to start afresh.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

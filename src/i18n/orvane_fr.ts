@@ -87,10 +87,52 @@
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in this page</source>
+        <translation>Chercher dans cette page</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Occurrence précédente (Maj+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>Occurrence suivante (F3)</translation>
+    </message>
+    <message>
+        <source>Search the guide</source>
+        <translation>Chercher dans le guide</translation>
+    </message>
+    <message>
+        <source>Search every chapter and answer (Ctrl+Shift+F)</source>
+        <translation>Chercher dans tous les chapitres et toutes les réponses (Ctrl+Maj+F)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>Fermer (Échap)</translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation>Aucune occurrence</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>FontCheck</name>
     <message>
         <source>no font with Arial&apos;s widths (Liberation Sans or Arimo) is installed, so some captions will not fit; install the package fonts-liberation2</source>
         <translation>aucune police aux largeurs d&apos;Arial (Liberation Sans ou Arimo) n&apos;est installée, certains libellés ne tiendront donc pas&#xa0;; installez le paquet fonts-liberation2</translation>
+    </message>
+</context>
+<context>
+    <name>GuideIndex</name>
+    <message>
+        <source>Chapter %1: %2</source>
+        <translation>Chapitre %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -418,6 +460,45 @@
     </message>
 </context>
 <context>
+    <name>SearchPanel</name>
+    <message>
+        <source>Search the guide:</source>
+        <translation>Chercher dans le guide&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Words to find in every chapter and answer</source>
+        <translation>Mots à chercher dans tous les chapitres et toutes les réponses</translation>
+    </message>
+    <message>
+        <source>Search the guide</source>
+        <translation>Chercher dans le guide</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Closes the search (Escape)</source>
+        <translation>Ferme la recherche (Échap)</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation>Aucune occurrence</translation>
+    </message>
+    <message>
+        <source>Matches: %1; the first %2 are listed</source>
+        <translation>Occurrences&#xa0;: %1&#xa0;; les %2 premières sont affichées</translation>
+    </message>
+    <message>
+        <source>Matches: %1</source>
+        <translation>Occurrences&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>StudyPage</name>
     <message>
         <source>Orvane - Study Guide</source>
@@ -685,36 +766,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Study for the Canadian citizenship test: read the study guide, check yourself
-against the practice questions, and take a random test.
-
-On the Test Yourself page, Ctrl+S saves a copy of the report of the last test
-and Ctrl+P prints it or saves it as PDF; on the Study Guide and Practice
-Section pages, Ctrl+P prints the chapter or the answer being read.
-
-The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html
-(~/.local/share/orvane/result.html), unless the program is started in a
-folder that holds study/ or answers/ itself; it is then kept there.
-Any other argument is ignored.
-
-Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite
-(~/.local/share/orvane/history.sqlite); delete that file to start afresh.</source>
-        <translation>Préparez l&apos;examen de citoyenneté canadienne&#xa0;: lisez le guide d&apos;étude, mesurez
-vos connaissances avec les questions d&apos;exercice et passez un test au hasard.
-
-À la page Testez-vous, Ctrl+S enregistre une copie du rapport du dernier test
-et Ctrl+P l&apos;imprime ou l&apos;enregistre en PDF&#xa0;; aux pages Guide d&apos;étude et
-Section d&apos;exercices, Ctrl+P imprime le chapitre ou la réponse affichée.
-
-Le rapport du dernier test est conservé dans $XDG_DATA_HOME/orvane/result.html
-(~/.local/share/orvane/result.html), sauf si le programme est lancé dans un
-dossier qui contient lui-même study/ ou answers/&#xa0;; il est alors conservé là.
-Tout autre argument est ignoré.
-
-Chaque test est mémorisé dans $XDG_DATA_HOME/orvane/history.sqlite
-(~/.local/share/orvane/history.sqlite)&#xa0;; effacez-le pour repartir à zéro.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Affiche cette aide et quitte.</translation>
     </message>
@@ -757,6 +808,44 @@ Lancez-le sur un bureau, ou dans un bureau virtuel&#xa0;:  xvfb-run -a orvane
     <message>
         <source>; no report can be saved</source>
         <translation>&#xa0;; aucun rapport ne pourra être enregistré</translation>
+    </message>
+    <message>
+        <source>Study for the Canadian citizenship test: read the study guide, check yourself
+against the practice questions, and take a random test.
+
+On the Test Yourself page, Ctrl+S saves a copy of the report of the last test
+and Ctrl+P prints it or saves it as PDF; on the Study Guide and Practice
+Section pages, Ctrl+P prints the chapter or the answer being read.
+
+Ctrl+F finds words in the chapter or answer being read (F3 and Shift+F3
+go to the next and previous match, Escape closes the bar); Ctrl+Shift+F
+searches every chapter and answer of the guide at once.
+
+The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html
+(~/.local/share/orvane/result.html), unless the program is started in a
+folder that holds study/ or answers/ itself; it is then kept there.
+Any other argument is ignored.
+
+Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite
+(~/.local/share/orvane/history.sqlite); delete that file to start afresh.</source>
+        <translation>Préparez l&apos;examen de citoyenneté canadienne&#xa0;: lisez le guide d&apos;étude, mesurez
+vos connaissances avec les questions d&apos;exercice et passez un test au hasard.
+
+À la page Testez-vous, Ctrl+S enregistre une copie du rapport du dernier test
+et Ctrl+P l&apos;imprime ou l&apos;enregistre en PDF&#xa0;; aux pages Guide d&apos;étude et
+Section d&apos;exercices, Ctrl+P imprime le chapitre ou la réponse affichée.
+
+Ctrl+F cherche des mots dans le chapitre ou la réponse affichée (F3 et Maj+F3
+vont à l&apos;occurrence suivante ou précédente, Échap ferme la barre)&#xa0;;
+Ctrl+Maj+F cherche dans tous les chapitres et toutes les réponses du guide.
+
+Le rapport du dernier test est conservé dans $XDG_DATA_HOME/orvane/result.html
+(~/.local/share/orvane/result.html), sauf si le programme est lancé dans un
+dossier qui contient lui-même study/ ou answers/&#xa0;; il est alors conservé là.
+Tout autre argument est ignoré.
+
+Chaque test est mémorisé dans $XDG_DATA_HOME/orvane/history.sqlite
+(~/.local/share/orvane/history.sqlite)&#xa0;; effacez-le pour repartir à zéro.</translation>
     </message>
 </context>
 </TS>

@@ -117,6 +117,11 @@ void PracticePage::BitBtn1Click() {
                                   WebBrowser2->toPlainText().simplified());
 }
 
+HtmlView* PracticePage::findView() const {
+    // Until the answer is asked for, it is not there to be searched.
+    return WebBrowser2->width() > 0 ? WebBrowser2 : nullptr;
+}
+
 QString PracticePage::print(const Printer& print) {
     // The answer view is there, but folded to no width, until an answer is asked for.
     if (WebBrowser2->width() == 0)

@@ -20,6 +20,7 @@ public:
                  const QString& pageFolder = {});
 
     QString print(const Printer& print) override;
+    HtmlView* findView() const override;
 
     void ListBox1Click();
     void BitBtn1Click();

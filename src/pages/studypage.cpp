@@ -29,6 +29,10 @@ void StudyPage::ComboBox1Change() {
     WebBrowser1->Navigate(m_pageFolder + QStringLiteral("study/%1.html").arg(chapter));
 }
 
+HtmlView* StudyPage::findView() const {
+    return WebBrowser1;
+}
+
 QString StudyPage::print(const Printer& print) {
     print(*WebBrowser1->document());
     return {};

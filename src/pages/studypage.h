@@ -14,6 +14,7 @@ public:
     StudyPage(QWidget* parent, const QStringList& chapters, const QString& pageFolder = {});
 
     QString print(const Printer& print) override;
+    HtmlView* findView() const override;
 
     void ComboBox1Change();
 

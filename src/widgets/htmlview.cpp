@@ -53,7 +53,11 @@ void HtmlView::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
     // width, it is built without a layout, which then starts once, from the top, and lays out
     // only the first screen at once. A link to a place in a page needs the layout to find it.
     if (!name.fragment().isEmpty()) {
+        const bool otherPage =
+            name.adjusted(QUrl::RemoveFragment) != source().adjusted(QUrl::RemoveFragment);
         QTextBrowser::doSetSource(name, type);
+        if (otherPage)
+            emit pageOpened();
         return;
     }
     const QSizeF width = document()->pageSize();
@@ -68,6 +72,7 @@ void HtmlView::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
         m_readRevision = document()->revision();
         QTimer::singleShot(0, this, &HtmlView::readSomePieces);
     }
+    emit pageOpened();
 }
 
 void HtmlView::readSomePieces() {
@@ -129,11 +134,8 @@ QVariant HtmlView::loadResource(int type, const QUrl& name) {
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
     const QString path =
         url.isLocalFile() || url.scheme().isEmpty() ? m_folders.realPath(url.path()) : QString();
-    QStringList folders = m_folders.readable();
-    if (!m_guideFolder.isEmpty())
-        folders << m_guideFolder;
     const PageFile::Result file =
-        path.isEmpty() ? PageFile::Result{} : PageFile::read(path, folders);
+        path.isEmpty() ? PageFile::Result{} : PageFile::read(path, readableFolders());
     const bool text =
         type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource;
     if (file.status == PageFile::Status::Read && text && !m_inPieces)
@@ -183,6 +185,31 @@ QVariant HtmlView::loadResource(int type, const QUrl& name) {
     return tr("<html><body><h3>This page cannot be opened</h3>"
               "<p>The file <b>%1</b> could not be opened.</p></body></html>")
         .arg(shown);
+}
+
+void HtmlView::finishLayout() {
+    if (m_laidOutTo < 0)
+        return;
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    const QSizeF size = layout->documentSize(); // lays out what is left
+    m_laidOutTo = -1;
+    // The scroll bars learn the size from this, which the layout would send on its next tick.
+    emit layout->documentSizeChanged(size);
+}
+
+QStringList HtmlView::readableFolders() const {
+    QStringList folders = m_folders.readable();
+    if (!m_guideFolder.isEmpty())
+        folders << m_guideFolder;
+    return folders;
+}
+
+std::optional<QString> HtmlView::readPage(const QString& relativePath) const {
+    const PageFile::Result file =
+        PageFile::read(m_folders.realPath(PageAddress::fullPath(relativePath)), readableFolders());
+    if (file.status != PageFile::Status::Read)
+        return std::nullopt;
+    return PageFile::decode(file.bytes);
 }
 
 void HtmlView::keyPressEvent(QKeyEvent* event) {

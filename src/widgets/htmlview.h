@@ -4,6 +4,8 @@
 
 #include <QTextBrowser>
 
+#include <optional>
+
 // One of the window's HTML views. Its single operation opens a page by a path relative to the
 // current working directory. It reads local files from under that folder only, from where its
 // study/ and answers/ links led when the view was made, and from the installed guide folder
@@ -35,6 +37,15 @@ public:
     void setShowsFocusFrame(bool shows) { m_showsFocusFrame = shows; }
 
     QVariant loadResource(int type, const QUrl& name) override;
+    // A page's text as this view would read it, through the same checks; none where the view
+    // would show its own page instead.
+    std::optional<QString> readPage(const QString& relativePath) const;
+    // Lays the rest of the page out now, so that the view can scroll to any place in it.
+    void finishLayout();
+
+signals:
+    // A page has been opened (or opened again), its text in place.
+    void pageOpened();
 
 protected:
     void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
@@ -47,6 +58,7 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    QStringList readableFolders() const;
     // Lays out some more of the page below its first screen, for a few milliseconds at most.
     // Returns whether the page is now laid out to its end.
     bool layOutSome();

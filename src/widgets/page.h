@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class HtmlView;
 class QKeyEvent;
 class QTextDocument;
 
@@ -35,4 +36,7 @@ public:
 
     // A key that reached the window with no control focused; whether the page took it.
     virtual bool answerKey(QKeyEvent*) { return false; }
+
+    // Ctrl+F: the view whose page the learner is reading here, if any is shown.
+    virtual HtmlView* findView() const { return nullptr; }
 };
