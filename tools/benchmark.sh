@@ -101,6 +101,8 @@ mkdir -p "$homes/empty"
 programs=("bare|$bare_title|$bare|$homes/empty" "label|$label_title|$label|$homes/empty"
   "orvane|$title|$program|$homes/empty")
 [ -z "$baseline" ] || programs+=("before|$title|$baseline/src/orvane|$homes/empty")
+# The French edition, beside the English one.
+programs+=("fr|Orvane 1.3 (janv.-févr. 2003)|$program|$homes/empty|fr")
 for size in ${STARTUP_HISTORY-10000 100000}; do
   XDG_RUNTIME_DIR=$results QT_QPA_PLATFORM=offscreen "$build/tests/bench_history" "$size" \
     "$homes/h$size/orvane" >/dev/null
@@ -116,11 +118,11 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
   mapfile -t programs <<<"$BENCH_PROGRAMS"
   # Now and then the launcher cannot connect to a server shared with other work on the
   # machine; such a run is tried again rather than ending the whole benchmark.
-  one() { # name|title|executable|user data folder
-    local line attempt name title executable data
-    IFS="|" read -r name title executable data <<<"$1"
+  one() { # name|title|executable|user data folder[|language]
+    local line attempt name title executable data language
+    IFS="|" read -r name title executable data language <<<"$1"
     for attempt in 1 2 3; do
-      if line=$(XDG_DATA_HOME=$data "$BENCH_LAUNCH" -t "$title" -s "$BENCH_SETTLE" "$executable" 2>/dev/null); then
+      if line=$(LANGUAGE=${language:-en} XDG_DATA_HOME=$data "$BENCH_LAUNCH" -t "$title" -s "$BENCH_SETTLE" "$executable" 2>/dev/null); then
         set -- $line
         echo "$name ${1#map_ms=} ${2#frame_ms=} ${3#maxrss_kib=}"
         return 0
@@ -165,6 +167,7 @@ row() { # caption column format names...
 }
 names=(bare label orvane)
 [ -z "$baseline" ] || names+=(before)
+names+=(fr)
 for size in ${STARTUP_HISTORY-10000 100000}; do names+=("h$size"); done
 printf '%-34s' ""; printf ' %10s' "${names[@]}"; echo
 row "start-up to mapped window (ms)" 2 '%10.1f' "${names[@]}"
@@ -182,6 +185,11 @@ for who in orvane ${baseline:+before}; do
     "$(pair_ratios "$who" bare 3 | median)" "$(verdict "$frame_label" 1.3 '<=' "$who")"
   printf '%-34s %8.2f %8.2f  <= 1.2 %s\n' "$who peak memory" "$rss_label" \
     "$(pair_ratios "$who" bare 4 | median)" "$(verdict "$rss_label" 1.2 '<=' "$who")"
+done
+for column in 2:map 3:"first frame"; do
+  ratio=$(pair_ratios fr orvane "${column%%:*}" | median)
+  printf '%-34s %8.3f %8s  <= 1.03 %s\n' "French, ${column#*:} / English" "$ratio" "" \
+    "$(verdict "$ratio" 1.03 '<=')"
 done
 for size in ${STARTUP_HISTORY-10000 100000}; do
   for column in 2:map 3:"first frame"; do

@@ -2,6 +2,7 @@
 # Regenerates Orvane's pictures from the SVG sources in tools/art/, using only ImageMagick.
 #
 #   tools/art/logo.svg           -> src/app/resources/logo.jpg    (171 x 74 baseline colour JPEG, no metadata)
+#   tools/art/logo-fr.svg        -> src/app/resources/fr/logo.jpg (the same, for the French edition)
 #   tools/art/orvane.svg         -> src/app/resources/orvane.svg  (copied: the scalable program icon)
 #                                -> src/app/resources/icon64.png  (64 x 64, with alpha)
 #   tools/art/icon16.svg         -> src/app/resources/icon16.png  (16 x 16, 256-colour palette)
@@ -51,6 +52,10 @@ only_icons=
 [[ -n "$only_icons" ]] || convert -background white "$art/logo.svg" -flatten -alpha off -colorspace sRGB -type TrueColor -depth 8 \
     -strip -interlace none -sampling-factor 1x1 -quality 90 "jpeg:$res/logo.jpg"
 [[ -n "$only_icons" ]] || check "$res/logo.jpg" '%m %wx%h %[colorspace] %[jpeg:sampling-factor] %[interlace]' 'JPEG 171x74 sRGB 1x1,1x1,1x1 None'
+mkdir -p "$res/fr"
+[[ -n "$only_icons" ]] || convert -background white "$art/logo-fr.svg" -flatten -alpha off -colorspace sRGB -type TrueColor -depth 8 \
+    -strip -interlace none -sampling-factor 1x1 -quality 90 "jpeg:$res/fr/logo.jpg"
+[[ -n "$only_icons" ]] || check "$res/fr/logo.jpg" '%m %wx%h %[colorspace] %[jpeg:sampling-factor] %[interlace]' 'JPEG 171x74 sRGB 1x1,1x1,1x1 None'
 
 # Program icon.
 cp "$art/orvane.svg" "$res/orvane.svg"

@@ -31,8 +31,9 @@
 
 namespace {
 
-QImage builtInLogo() {
-    QFile file(QStringLiteral(":/app/logo.jpg"));
+// An edition's own pictures sit in the folder its pages do.
+QImage builtInLogo(const QString& pageFolder) {
+    QFile file(QStringLiteral(":/app/%1logo.jpg").arg(pageFolder));
     return file.open(QIODevice::ReadOnly) ? decodeJpeg(file.readAll()) : QImage();
 }
 
@@ -62,7 +63,8 @@ TForm1::TForm1(Content content, FormServices services)
     // The pages, in the order of their tabs. My Progress joins them once a test is completed.
     PageControl1->addTab(tr("Study Guide")); // its page: buildFirstScreen()
     addPageLater(TabSheet1, tr("Practice Section"), [this] {
-        return new PracticePage(this, m_content.practiceList, builtInLogo(), m_content.pageFolder);
+        return new PracticePage(this, m_content.practiceList, builtInLogo(m_content.pageFolder),
+                                m_content.pageFolder);
     });
     addPageLater(TabSheet4, tr("Test Yourself"), [this] {
         auto* page = new TestPage(this, m_content.bank, m_services.seed);
