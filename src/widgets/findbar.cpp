@@ -1,6 +1,7 @@
 #include "widgets/findbar.h"
 
 #include "widgets/announcer.h"
+#include "widgets/focus.h"
 #include "widgets/htmlview.h"
 
 #include <QApplication>
@@ -115,16 +116,7 @@ void FindBar::closeBar() {
     // The focus goes back before the bar is hidden: Qt would hand it to the next control. Coming
     // back is no new entry, so the control's own entry signals stay quiet (on the start button,
     // entering draws a question).
-    const QWidget* focused = QApplication::focusWidget();
-    if (focused && isAncestorOf(focused)) {
-        QWidget* back = m_returnTo;
-        if (back && back->isVisible() && back->isEnabled() && back->window() == window()) {
-            const QSignalBlocker quiet(back);
-            back->setFocus(Qt::OtherFocusReason);
-        } else {
-            window()->setFocus(Qt::OtherFocusReason);
-        }
-    }
+    giveFocusBack(this, m_returnTo);
     hide();
 }
 

@@ -8,3 +8,6 @@ class QWidget;
 void releaseFocusToWindow(QWidget* control);
 void hideControl(QWidget* control);
 void disableControl(QWidget* control);
+// When the focus is within a panel about to close (`from`), it goes back to `back`, without
+// that control's own entry signals, or else to the window.
+void giveFocusBack(QWidget* from, QWidget* back);

@@ -84,16 +84,7 @@ void SearchPanel::closePanel() {
     if (isHidden())
         return;
     // As the find bar does: back before hiding, and quietly.
-    const QWidget* focused = QApplication::focusWidget();
-    QWidget* back = m_returnTo;
-    if (focused && isAncestorOf(focused)) {
-        if (back && back->isVisible() && back->isEnabled()) {
-            const QSignalBlocker quiet(back);
-            back->setFocus(Qt::OtherFocusReason);
-        } else {
-            window()->setFocus(Qt::OtherFocusReason);
-        }
-    }
+    giveFocusBack(this, m_returnTo);
     hide();
 }
 
