@@ -289,7 +289,7 @@ HistoryStore::View HistoryStore::view() {
             const qint64 at = e.test.endedAt.toMSecsSinceEpoch();
             tests.append({e.test.endedAt, e.test.length, int(e.test.questions.size()),
                           e.test.correct(), e.test.rate(), e.test.endedEarly,
-                          kUnwritten + job.seq});
+                          kUnwritten + job.seq, e.test.mock});
             v.completedAny |= !e.test.endedEarly;
             for (const AskedQuestion& q : e.test.questions)
                 drill::apply(states[q.record], q, at, ++order);
@@ -306,7 +306,8 @@ HistoryStore::View HistoryStore::view() {
 QList<HistoryStore::Test> HistoryStore::recentTests() {
     QList<Test> tests;
     for (const HistoryDatabase::TestRow& t : view().recent)
-        tests.append({t.endedAt, t.length, t.answered, t.correct, t.rate, t.endedEarly});
+        tests.append({t.endedAt, t.length, t.answered, t.correct, t.rate, t.endedEarly, t.id,
+                      t.mock});
     return tests;
 }
 

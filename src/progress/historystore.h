@@ -36,6 +36,8 @@ public:
         int correct = 0;
         double rate = 0.0;
         bool endedEarly = false;
+        qint64 id = 0; // for test(); of this run's unwritten tests too
+        bool mock = false;
     };
 
     enum class Problem {

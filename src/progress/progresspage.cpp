@@ -16,6 +16,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -48,9 +50,11 @@ QPushButton* link(QWidget* parent, const char* name, QRect geometry) {
 } // namespace
 
 ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const QuestionBank& bank,
-                           const QStringList& chapterTitles, Guard guard)
+                           const QStringList& chapterTitles, Guard guard, Clock clock)
     : Page(parent), m_history(history), m_bank(bank), m_chapterTitles(chapterTitles),
-      m_guard(std::move(guard)) {
+      m_guard(std::move(guard)), m_clock(std::move(clock)) {
+    if (!m_clock)
+        m_clock = [] { return QDateTime::currentDateTimeUtc(); };
     setObjectName(QStringLiteral("TabSheet5"));
     buildSummary();
     buildDrill();
@@ -67,11 +71,11 @@ void ProgressPage::buildSummary() {
     const QColor text = palette().color(QPalette::WindowText);
 
     Heading = controls::headingBand(this, "Heading", {2, 4, 727, 17}, tr("Orvane: My Progress"));
-    new Label(this, "TrendCaption", {8, 27, 200, 12}, tr("Your recent tests:"), title, kNavy);
-    Chart = new TrendChart(this, {8, 42, 452, 112});
-    Chart->setFont(plain);
-    AverageLabel = new Label(this, "AverageLabel", {8, 157, 452, 13}, QString(), plain, text,
+    new Label(this, "TrendCaption", {8, 27, 120, 12}, tr("Your recent tests:"), title, kNavy);
+    AverageLabel = new Label(this, "AverageLabel", {130, 26, 330, 14}, QString(), plain, text,
                              Label::Sizing::Fixed);
+    Chart = new TrendChart(this, {8, 42, 452, 127});
+    Chart->setFont(plain);
     ProblemLabel = new Label(this, "ProblemLabel", {8, 171, 721, 26}, QString(), plain, kMaroon,
                              Label::Sizing::Fixed);
     ProblemLabel->setWordWrap(true);
@@ -82,14 +86,22 @@ void ProgressPage::buildSummary() {
     hideControl(DismissLink);
 
     new Label(this, "ReviewCaption", {472, 27, 200, 12}, tr("Chapters to review:"), title, kNavy);
-    for (int i = 0; i < kChapterLinks; ++i) {
-        QPushButton* chapter = link(this, "", {468, 42 + 22 * i, 264, 20});
-        chapter->setObjectName(QStringLiteral("ChapterLink%1").arg(i + 1));
-        ChapterLinks.append(chapter);
-    }
+    // Every chapter with a question to drill, however many: the list scrolls.
+    ChapterList = new QScrollArea(this);
+    ChapterList->setObjectName(QStringLiteral("ChapterList"));
+    ChapterList->setGeometry(466, 41, 266, 112);
+    ChapterList->setFrameShape(QFrame::NoFrame);
+    ChapterList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ChapterList->setFocusPolicy(Qt::NoFocus); // its links take the focus, one by one
+    auto* inner = new QWidget(ChapterList);
+    inner->setObjectName(QStringLiteral("ChapterListInner"));
+    ChapterList->setWidget(inner);
+    ChapterList->setWidgetResizable(false);
     NoChaptersLabel = new Label(this, "NoChaptersLabel", {472, 44, 260, 40},
                                 tr("No missed questions yet."), plain, text, Label::Sizing::Fixed);
     NoChaptersLabel->setWordWrap(true);
+    DueLabel = new Label(this, "DueLabel", {472, 155, 260, 14}, QString(), title, kNavy,
+                         Label::Sizing::Fixed);
 }
 
 void ProgressPage::buildDrill() {
@@ -123,9 +135,6 @@ void ProgressPage::wire() {
     const auto guarded = [this](void (ProgressPage::*step)()) {
         return [this, step] { m_guard([this, step] { (this->*step)(); }); };
     };
-    for (int i = 0; i < kChapterLinks; ++i)
-        connect(ChapterLinks[i], &QPushButton::clicked, this,
-                [this, i] { emit chapterChosen(ChapterLinks[i]->property("chapter").toInt()); });
     connect(DrillButton, &QPushButton::clicked, this, guarded(&ProgressPage::startDrill));
     connect(DrillSubmit, &QPushButton::clicked, this, guarded(&ProgressPage::submit));
     connect(AnswerLink, &QPushButton::clicked, this, guarded(&ProgressPage::openAnswerPage));
@@ -145,10 +154,8 @@ void ProgressPage::describeForScreenReaders() {
         tr("Keys: A to D or 1 to 4 choose an option, Enter submits and then goes on."));
     DrillQuestion->setAccessibleName(tr("Drill question"));
 
-    setTabOrder(Chart, ChapterLinks[0]);
-    for (int i = 1; i < kChapterLinks; ++i)
-        setTabOrder(ChapterLinks[i - 1], ChapterLinks[i]);
-    setTabOrder(ChapterLinks.last(), DrillButton);
+    // The chapter links are put between the chart and the drill as they are made.
+    setTabOrder(Chart, DrillButton);
     setTabOrder(DrillButton, DrillOptions[0]);
     for (int k = 1; k < 4; ++k)
         setTabOrder(DrillOptions[k - 1], DrillOptions[k]);
@@ -241,18 +248,21 @@ QString ProgressPage::describe(const HistoryStore::Status& status) {
 void ProgressPage::refresh() {
     const QList<HistoryStore::Test> tests = m_history.recentTests();
     Chart->setTests(tests);
-    const double average = TrendChart::average(tests);
-    const auto completed = qMin<qsizetype>(
-        TrendChart::kAverageOf,
-        std::count_if(tests.begin(), tests.end(), [](const auto& t) { return !t.endedEarly; }));
-    if (average < 0)
+    const TrendChart::Average average = TrendChart::average(tests);
+    if (average.tests == 0)
         AverageLabel->setCaption(tr("No test completed yet."));
-    else if (completed == 1)
-        AverageLabel->setCaption(tr("Your completed test: %1").arg(TrendChart::percent(average)));
+    else if (average.tests == 1)
+        AverageLabel->setCaption(tr("Last completed test: %1 of %2 right, %3")
+                                     .arg(average.right)
+                                     .arg(average.asked)
+                                     .arg(TrendChart::percent(average.rate())));
     else
-        AverageLabel->setCaption(tr("Average of your last %1 completed tests: %2")
-                                     .arg(completed)
-                                     .arg(TrendChart::percent(average)));
+        AverageLabel->setCaption(tr("Last %1 completed tests: %2 of %3 right, %4")
+                                     .arg(average.tests)
+                                     .arg(average.right)
+                                     .arg(average.asked)
+                                     .arg(TrendChart::percent(average.rate())));
+    AverageLabel->setAccessibleName(AverageLabel->text());
     QStringList problems;
     for (const HistoryStore::Status& status : m_history.problems())
         problems << describe(status);
@@ -268,29 +278,73 @@ void ProgressPage::refresh() {
         hideControl(DismissLink);
 
     const QList<drill::QuestionState> states = m_history.questionStates();
-    const QList<ChapterReview::Chapter> chapters =
-        m_review.mostMissed(states, m_bank, kChapterLinks);
-    for (int i = 0; i < kChapterLinks; ++i) {
+    showChapters(m_review.toReview(states, m_bank));
+    const auto due = std::count_if(states.begin(), states.end(), [this](const auto& s) {
+        return drill::checkDue(s, now());
+    });
+    DueLabel->setCaption(tr("Due for a check today: %1").arg(due));
+    if (m_drill == Drill::Idle)
+        showWaiting();
+}
+
+qint64 ProgressPage::now() const {
+    return m_clock().toMSecsSinceEpoch();
+}
+
+QString ProgressPage::fitChapter(const QFontMetrics& metrics, int width, int chapter,
+                                 const QString& title, int questions) {
+    const auto text = [&](const QString& shown) {
+        return questions == 1
+                   ? tr("%1. %2 (1 to drill)").arg(QString::number(chapter), shown)
+                   : tr("%1. %2 (%3 to drill)")
+                         .arg(QString::number(chapter), shown, QString::number(questions));
+    };
+    QStringList words = title.split(u' ', Qt::SkipEmptyParts);
+    QString shown = words.join(u' ');
+    while (metrics.horizontalAdvance(text(shown)) > width && words.size() > 1) {
+        words.removeLast();
+        shown = words.join(u' ') + QChar(0x2026);
+    }
+    return text(shown);
+}
+
+void ProgressPage::showChapters(const QList<ChapterReview::Chapter>& chapters) {
+    QWidget* inner = ChapterList->widget();
+    const int rowHeight = 22;
+    const int width = ChapterList->width() - ChapterList->verticalScrollBar()->sizeHint().width();
+    while (ChapterLinks.size() < chapters.size()) {
+        const int i = int(ChapterLinks.size());
+        QPushButton* chapterLink = link(inner, "", {0, i * rowHeight, width, 20});
+        chapterLink->setObjectName(QStringLiteral("ChapterLink%1").arg(i + 1));
+        connect(chapterLink, &QPushButton::clicked, this,
+                [this, chapterLink] { emit chapterChosen(chapterLink->property("chapter").toInt()); });
+        chapterLink->setAccessibleDescription(tr("Opens the chapter in the Study Guide"));
+        setTabOrder(i == 0 ? static_cast<QWidget*>(Chart) : ChapterLinks.last(), chapterLink);
+        setTabOrder(chapterLink, DrillButton);
+        ChapterLinks.append(chapterLink);
+    }
+    inner->resize(width, int(chapters.size()) * rowHeight);
+    for (int i = 0; i < ChapterLinks.size(); ++i) {
         QPushButton* chapterLink = ChapterLinks[i];
         if (i >= chapters.size()) {
             hideControl(chapterLink);
             continue;
         }
         const ChapterReview::Chapter& c = chapters[i];
-        const QString full = tr("%1. %2 (%3 missed)")
-                                 .arg(c.chapter)
-                                 .arg(m_chapterTitles.value(c.chapter - 1).trimmed())
-                                 .arg(c.misses);
+        const QString title = m_chapterTitles.value(c.chapter - 1).trimmed();
+        const QString full = fitChapter(chapterLink->fontMetrics(), INT_MAX, c.chapter, title,
+                                        c.questions);
         chapterLink->setProperty("chapter", c.chapter);
-        chapterLink->setText(
-            chapterLink->fontMetrics().elidedText(full, Qt::ElideMiddle, chapterLink->width() - 8));
+        chapterLink->setText(fitChapter(chapterLink->fontMetrics(), chapterLink->width() - 8,
+                                        c.chapter, title, c.questions));
+        chapterLink->setToolTip(full);
         chapterLink->setAccessibleName(tr("Chapter %1").arg(full));
-        chapterLink->setAccessibleDescription(tr("Opens the chapter in the Study Guide"));
         chapterLink->show();
     }
+    ChapterList->setVisible(!chapters.isEmpty());
     NoChaptersLabel->setVisible(chapters.isEmpty());
-    if (m_drill == Drill::Idle)
-        showWaiting();
+    NoChaptersLabel->setCaption(ChapterLinks.isEmpty() ? tr("No missed questions yet.")
+                                                       : tr("None: nothing is left to drill."));
 }
 
 void ProgressPage::setOptionsShown(bool shown) {
@@ -306,7 +360,9 @@ void ProgressPage::setOptionsShown(bool shown) {
 void ProgressPage::showWaiting() {
     m_drill = Drill::Idle;
     const QList<drill::QuestionState> states = m_history.questionStates();
-    const int waiting = int(drill::queue(states).size());
+    const int waiting = int(drill::queue(states, now()).size());
+    const auto due = std::count_if(states.begin(), states.end(),
+                                   [this](const auto& s) { return drill::checkDue(s, now()); });
     setOptionsShown(false);
     hideControl(DrillSubmit);
     hideControl(AnswerLink);
@@ -324,11 +380,18 @@ void ProgressPage::showWaiting() {
         TestLink->show();
     } else {
         hideControl(TestLink);
-        DrillCount->setCaption(waiting == 1 ? tr("1 missed question to drill.")
-                                            : tr("%1 missed questions to drill.").arg(waiting));
+        const qsizetype missed = waiting - due;
+        QString count = missed == 0   ? QString()
+                        : missed == 1 ? tr("1 missed question to drill.")
+                                      : tr("%1 missed questions to drill.").arg(missed);
+        if (due > 0)
+            count += (count.isEmpty() ? QString() : QStringLiteral(" ")) +
+                     (due == 1 ? tr("1 check due today.") : tr("%1 checks due today.").arg(due));
+        DrillCount->setCaption(count);
         DrillQuestion->setCaption(
             tr("Press \"Drill my mistakes\" to answer them again, one at a time. A question leaves "
-               "the drill once you answer it right twice in a row."));
+               "the drill once you answer it right twice in a row, and comes back for a check "
+               "3, 10 and 30 days later."));
     }
 }
 
@@ -340,7 +403,8 @@ void ProgressPage::startDrill() {
 // The first question of the drill's order not asked in this round; when every one has been,
 // a new round begins.
 void ProgressPage::askNext() {
-    const QList<int> queue = drill::queue(m_history.questionStates());
+    const QList<drill::QuestionState> states = m_history.questionStates();
+    const QList<int> queue = drill::queue(states, now());
     if (queue.isEmpty()) {
         showWaiting();
         announce(DrillCount->text() + u' ' + DrillQuestion->text() + u' ' + TestLink->text());
@@ -362,8 +426,18 @@ void ProgressPage::askNext() {
     hideControl(TestLink);
     hideControl(AnswerLink);
     DrillButton->setEnabled(true);
-    DrillCount->setCaption(queue.size() == 1 ? tr("1 missed question left.")
-                                             : tr("%1 missed questions left.").arg(queue.size()));
+    const auto state = std::find_if(states.begin(), states.end(),
+                                    [this](const auto& s) { return s.record == m_record; });
+    const bool check = state != states.end() && drill::checkDue(*state, now());
+    if (check)
+        DrillCount->setCaption(queue.size() == 1
+                                   ? tr("A check of a question you mastered. 1 question left.")
+                                   : tr("A check of a question you mastered. %1 questions left.")
+                                         .arg(queue.size()));
+    else
+        DrillCount->setCaption(queue.size() == 1
+                                   ? tr("1 missed question left.")
+                                   : tr("%1 missed questions left.").arg(queue.size()));
     const Question question = m_bank.question(m_record);
     DrillQuestion->setCaption(question.text);
     m_options->show(question);
@@ -396,16 +470,23 @@ void ProgressPage::submit() {
     }
     const Question question = m_bank.question(m_record);
     const int key = question.key;
-    m_history.recordDrillAnswer({m_record, given, key}, QDateTime::currentDateTimeUtc());
+    const QList<drill::QuestionState> before = m_history.questionStates();
+    const auto found = std::find_if(before.begin(), before.end(),
+                                    [this](const auto& s) { return s.record == m_record; });
+    drill::QuestionState state = found != before.end() ? *found : drill::QuestionState{};
+    const bool wasCheck = drill::checkDue(state, now());
+    const QDateTime at = m_clock();
+    drill::apply(state, {m_record, given, key}, at.toMSecsSinceEpoch(), 0);
+    m_history.recordDrillAnswer({m_record, given, key}, at);
     m_drill = Drill::Answered;
     const bool right = given == key;
     QPalette colour = DrillFeedback->palette();
     colour.setColor(QPalette::WindowText, right ? kGreen : controls::kRed);
     DrillFeedback->setPalette(colour);
-    DrillFeedback->setCaption(
-        right
-            ? tr("Correct")
-            : tr("The answer is %1: %2").arg(Question::letter(key)).arg(question.plainOption(key)));
+    DrillFeedback->setCaption(right ? tr("Correct.") + u' ' + progressOf(state, wasCheck)
+                                    : tr("The answer is %1: %2")
+                                          .arg(Question::letter(key))
+                                          .arg(question.plainOption(key)));
     DrillSubmit->setFocus(Qt::OtherFocusReason);
     for (QRadioButton* option : DrillOptions)
         option->setEnabled(false);
@@ -414,10 +495,26 @@ void ProgressPage::submit() {
     AnswerLink->resize(AnswerLink->sizeHint().width(), AnswerLink->height());
     AnswerLink->setAccessibleName(tr("Answer page of practice question %1").arg(practice));
     AnswerLink->show();
-    DrillSubmit->setText(tr("Next question"));
+    const bool last = drill::queue(m_history.questionStates(), now()).isEmpty();
+    DrillSubmit->setText(last ? tr("Nothing left to drill") : tr("Next question"));
     // The choice was spoken as it was made; the verdict is what is new.
     announce(DrillFeedback->text());
     refresh(); // the chapters missed, and any fault the answer met
+}
+
+// What a right answer did for the question: one more to go, out of the drill, or a check passed.
+QString ProgressPage::progressOf(const drill::QuestionState& after, bool wasCheck) {
+    if (wasCheck)
+        return after.dueAt ? tr("Still known: the next check is in %1 days.")
+                                 .arg(drill::kCheckDays[after.checks])
+                           : tr("Still known after its last check.");
+    if (after.misses == 0)
+        return QString();
+    if (after.rightRun == 1)
+        return tr("Right once; once more to master it.");
+    if (after.rightRun == drill::kRightInARowToLeave)
+        return tr("Mastered: it leaves the drill.");
+    return QString();
 }
 
 bool ProgressPage::answerKey(QKeyEvent* event) {
