@@ -688,6 +688,75 @@ HistoryDatabase::Result HistoryDatabase::read(qint64 session, Snapshot* out) {
     return end({});
 }
 
+HistoryDatabase::Result HistoryDatabase::listTests(qint64 beforeAt, qint64 beforeId, int limit,
+                                                   QList<TestRow>* out) {
+    out->clear();
+    int version = 0;
+    if (Result r = inspect(&version); !r.ok() || version < 2)
+        return r;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    // Index test_recent (ended_early, ended_at), read backwards from where the list stopped,
+    // once for each kind of end: `limit` rows at most, however long the history.
+    for (int early : {0, 1}) {
+        query.prepare(QStringLiteral("SELECT id, ended_at, length, answered, correct, rate, kind "
+                                     "FROM test WHERE ended_early = ? AND ended_at <= ? AND NOT "
+                                     "(ended_at = ? AND id >= ?) ORDER BY ended_at DESC, id DESC "
+                                     "LIMIT ?"));
+        for (const QVariant& v :
+             {QVariant(early), QVariant(beforeAt), QVariant(beforeAt), QVariant(beforeId),
+              QVariant(limit)})
+            query.addBindValue(v);
+        if (!query.exec())
+            return classify(query.lastError());
+        while (query.next())
+            out->append({QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong()),
+                         query.value(2).toInt(), query.value(3).toInt(), query.value(4).toInt(),
+                         query.value(5).toDouble(), early == 1, query.value(0).toLongLong(),
+                         query.value(6).toString() == QLatin1String("mock")});
+    }
+    std::sort(out->begin(), out->end(), [](const TestRow& a, const TestRow& b) {
+        return a.endedAt != b.endedAt ? a.endedAt > b.endedAt : a.id > b.id;
+    });
+    out->resize(qMin(out->size(), qsizetype(limit)));
+    return {};
+}
+
+HistoryDatabase::Result HistoryDatabase::readTest(qint64 id, FinishedTest* out) {
+    *out = {};
+    int version = 0;
+    if (Result r = inspect(&version); !r.ok() || version < 2)
+        return r;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    // By primary key; its answers follow on from first_answer, read by primary key too.
+    query.prepare(QStringLiteral("SELECT ended_at, length, ended_early, kind, first_answer, "
+                                 "answered FROM test WHERE id = ?"));
+    query.addBindValue(id);
+    if (!query.exec())
+        return classify(query.lastError());
+    if (!query.next())
+        return {};
+    out->endedAt = QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong());
+    out->length = query.value(1).toInt();
+    out->endedEarly = query.value(2).toInt() != 0;
+    out->mock = query.value(3).toString() == QLatin1String("mock");
+    const qint64 first = query.value(4).toLongLong();
+    const int answered = query.value(5).toInt();
+    query.finish();
+    query.prepare(QStringLiteral("SELECT record, given, key FROM answer WHERE id >= ? AND id < ? "
+                                 "AND test_id = ? ORDER BY id"));
+    query.addBindValue(first);
+    query.addBindValue(first + answered);
+    query.addBindValue(id);
+    if (!query.exec())
+        return classify(query.lastError());
+    while (query.next())
+        out->questions.append(
+            {query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt()});
+    return query.lastError().isValid() ? classify(query.lastError()) : Result{};
+}
+
 QList<HistoryDatabase::TestRow> HistoryDatabase::keepRecent(QList<TestRow> tests) {
     QList<TestRow> kept;
     int completed = 0;

@@ -108,6 +108,10 @@ public:
     // In one transaction: what queued up while the last write was made goes in together.
     Result write(const QList<Job>& jobs, qint64 session);
     Result read(qint64 session, Snapshot* out);
+    // Tests that ended before (`beforeAt`, `beforeId`), newest first, at most `limit`.
+    Result listTests(qint64 beforeAt, qint64 beforeId, int limit, QList<TestRow>* out);
+    // One test with its answers, in the order asked.
+    Result readTest(qint64 id, FinishedTest* out);
 
     // The chronological list cut to what the chart and the average need: the last
     // kRecentTests tests, and the last kRecentCompleted completed ones even when older.

@@ -3,6 +3,8 @@
 #include "content/questionbank.h"
 #include "progress/drill.h"
 #include "progress/historystore.h"
+#include "progress/mockexamview.h"
+#include "progress/reviewview.h"
 #include "progress/trendchart.h"
 #include "widgets/announcer.h"
 #include "widgets/answerkeys.h"
@@ -50,12 +52,21 @@ QPushButton* link(QWidget* parent, const char* name, QRect geometry) {
 } // namespace
 
 ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const QuestionBank& bank,
-                           const QStringList& chapterTitles, Guard guard, Clock clock)
+                           const QStringList& chapterTitles, Guard guard, Clock clock,
+                           RandomDraw::SeedSource seed)
     : Page(parent), m_history(history), m_bank(bank), m_chapterTitles(chapterTitles),
-      m_guard(std::move(guard)), m_clock(std::move(clock)) {
+      m_guard(std::move(guard)), m_clock(std::move(clock)), m_seed(std::move(seed)) {
     if (!m_clock)
         m_clock = [] { return QDateTime::currentDateTimeUtc(); };
+    if (!m_seed)
+        m_seed = RandomDraw::clockSeed();
+    if (!m_guard)
+        m_guard = [](const std::function<void()>& step) { step(); };
     setObjectName(QStringLiteral("TabSheet5"));
+    // The summary and the drill; the mock exam and the review of a past test take its place.
+    m_overview = new QWidget(this);
+    m_overview->setObjectName(QStringLiteral("Overview"));
+    m_overview->resize(757, 427); // until the page control gives the page its size
     buildSummary();
     buildDrill();
     wire();
@@ -71,23 +82,23 @@ void ProgressPage::buildSummary() {
     const QColor text = palette().color(QPalette::WindowText);
 
     Heading = controls::headingBand(this, "Heading", {2, 4, 727, 17}, tr("Orvane: My Progress"));
-    new Label(this, "TrendCaption", {8, 27, 120, 12}, tr("Your recent tests:"), title, kNavy);
-    AverageLabel = new Label(this, "AverageLabel", {130, 26, 330, 14}, QString(), plain, text,
+    new Label(m_overview, "TrendCaption", {8, 27, 120, 12}, tr("Your recent tests:"), title, kNavy);
+    AverageLabel = new Label(m_overview, "AverageLabel", {130, 26, 330, 14}, QString(), plain, text,
                              Label::Sizing::Fixed);
-    Chart = new TrendChart(this, {8, 42, 452, 127});
+    Chart = new TrendChart(m_overview, {8, 42, 452, 127});
     Chart->setFont(plain);
-    ProblemLabel = new Label(this, "ProblemLabel", {8, 171, 721, 26}, QString(), plain, kMaroon,
+    ProblemLabel = new Label(m_overview, "ProblemLabel", {8, 171, 721, 26}, QString(), plain, kMaroon,
                              Label::Sizing::Fixed);
     ProblemLabel->setWordWrap(true);
     // A file set aside is told in every run until the learner says it has been read.
-    DismissLink = link(this, "DismissLink", {672, 157, 60, 14});
+    DismissLink = link(m_overview, "DismissLink", {672, 157, 60, 14});
     DismissLink->setText(tr("Dismiss"));
     DismissLink->setAccessibleName(tr("Dismiss the notice of the history set aside"));
     hideControl(DismissLink);
 
-    new Label(this, "ReviewCaption", {472, 27, 200, 12}, tr("Chapters to review:"), title, kNavy);
+    new Label(m_overview, "ReviewCaption", {472, 27, 200, 12}, tr("Chapters to review:"), title, kNavy);
     // Every chapter with a question to drill, however many: the list scrolls.
-    ChapterList = new QScrollArea(this);
+    ChapterList = new QScrollArea(m_overview);
     ChapterList->setObjectName(QStringLiteral("ChapterList"));
     ChapterList->setGeometry(466, 41, 266, 112);
     ChapterList->setFrameShape(QFrame::NoFrame);
@@ -97,33 +108,43 @@ void ProgressPage::buildSummary() {
     inner->setObjectName(QStringLiteral("ChapterListInner"));
     ChapterList->setWidget(inner);
     ChapterList->setWidgetResizable(false);
-    NoChaptersLabel = new Label(this, "NoChaptersLabel", {472, 44, 260, 40},
+    NoChaptersLabel = new Label(m_overview, "NoChaptersLabel", {472, 44, 260, 40},
                                 tr("No missed questions yet."), plain, text, Label::Sizing::Fixed);
     NoChaptersLabel->setWordWrap(true);
-    DueLabel = new Label(this, "DueLabel", {472, 155, 260, 14}, QString(), title, kNavy,
+    DueLabel = new Label(m_overview, "DueLabel", {472, 155, 260, 14}, QString(), title, kNavy,
                          Label::Sizing::Fixed);
 }
 
 void ProgressPage::buildDrill() {
     const QFont title = controls::verdanaTitle();
-    controls::bevel(this, "DrillBevel", {8, 199, 721, 188});
-    DrillButton = button(this, "DrillButton", {16, 206, 120, 23}, tr("&Drill my mistakes"));
-    DrillCount = new Label(this, "DrillCount", {146, 211, 570, 13}, QString(), title, kNavy,
+    controls::bevel(m_overview, "DrillBevel", {8, 199, 721, 188});
+    DrillButton = button(m_overview, "DrillButton", {16, 206, 120, 23}, tr("&Drill my mistakes"));
+    DrillCount = new Label(m_overview, "DrillCount", {146, 211, 394, 13}, QString(), title, kNavy,
                            Label::Sizing::Fixed);
-    DrillQuestion = new Label(this, "DrillQuestion", {16, 236, 705, 30}, QString(),
+    DrillCount->setWordWrap(true);
+    MockButton = button(m_overview, "MockButton", {548, 206, 86, 23}, tr("&Mock exam"));
+    MockButton->setAccessibleDescription(
+        tr("20 questions from the whole bank in 30 minutes; 12 right answers pass"));
+    PastButton = button(m_overview, "PastButton", {640, 206, 82, 23}, tr("&Past tests"));
+    PastButton->setAccessibleDescription(tr("Shows any past test with its answers"));
+    Review = new ReviewView(this, m_history, m_bank);
+    Exam = new MockExamView(this, m_history, m_bank, m_seed, m_clock);
+    Review->hide();
+    Exam->hide();
+    DrillQuestion = new Label(m_overview, "DrillQuestion", {16, 236, 705, 30}, QString(),
                               controls::font(QStringLiteral("Trebuchet MS"), 11, true), kGreen,
                               Label::Sizing::Fixed);
     DrillQuestion->setWordWrap(true);
-    m_options = new QuestionOptions(this, QStringLiteral("DrillOption"), {22, 270, 699, 17}, 18,
+    m_options = new QuestionOptions(m_overview, QStringLiteral("DrillOption"), {22, 270, 699, 17}, 18,
                                     QuestionBank::kOptions);
     DrillOptions = m_options->buttons();
-    DrillSubmit = button(this, "DrillSubmit", {16, 352, 120, 23}, tr("Submit"));
-    DrillFeedback = new Label(this, "DrillFeedback", {146, 348, 446, 30}, QString(),
+    DrillSubmit = button(m_overview, "DrillSubmit", {16, 352, 120, 23}, tr("Submit"));
+    DrillFeedback = new Label(m_overview, "DrillFeedback", {146, 348, 446, 30}, QString(),
                               controls::font(QStringLiteral("Verdana"), 11, true), kGreen,
                               Label::Sizing::Fixed);
     DrillFeedback->setWordWrap(true);
-    AnswerLink = link(this, "AnswerLink", {600, 352, 120, 20});
-    TestLink = link(this, "TestLink", {16, 272, 360, 20});
+    AnswerLink = link(m_overview, "AnswerLink", {600, 352, 120, 20});
+    TestLink = link(m_overview, "TestLink", {16, 272, 360, 20});
     TestLink->setText(tr("Take a new test on the Test Yourself page"));
     TestLink->resize(TestLink->sizeHint().width(), TestLink->height());
 }
@@ -139,6 +160,17 @@ void ProgressPage::wire() {
     connect(DrillSubmit, &QPushButton::clicked, this, guarded(&ProgressPage::submit));
     connect(AnswerLink, &QPushButton::clicked, this, guarded(&ProgressPage::openAnswerPage));
     connect(TestLink, &QPushButton::clicked, this, &ProgressPage::testYourselfChosen);
+    connect(MockButton, &QPushButton::clicked, this, [this] {
+        showView(Exam);
+        m_guard([this] { Exam->start(); });
+    });
+    connect(PastButton, &QPushButton::clicked, this, [this] { openReview(0); });
+    connect(Chart, &TrendChart::testChosen, this, &ProgressPage::openReview);
+    connect(Chart, &TrendChart::currentChanged, this, &ProgressPage::announce);
+    connect(Review, &ReviewView::closed, this, [this] { showView(m_overview); });
+    connect(Exam, &MockExamView::closed, this, [this] { showView(m_overview); });
+    connect(Review, &ReviewView::answerPageChosen, this, &ProgressPage::answerPageChosen);
+    connect(Exam, &MockExamView::answerPageChosen, this, &ProgressPage::answerPageChosen);
     connect(DismissLink, &QPushButton::clicked, this, [this] {
         m_history.dismissNotices();
         refresh();
@@ -162,10 +194,35 @@ void ProgressPage::describeForScreenReaders() {
     setTabOrder(DrillOptions[3], TestLink);
     setTabOrder(TestLink, DrillSubmit);
     setTabOrder(DrillSubmit, AnswerLink);
+    setTabOrder(AnswerLink, MockButton);
+    setTabOrder(MockButton, PastButton);
 }
 
 void ProgressPage::openAnswerPage() {
     emit answerPageChosen(ChapterReview::practiceNumber(m_bank.QuestionText(m_record)));
+}
+
+void ProgressPage::resizeEvent(QResizeEvent* event) {
+    for (QWidget* view : {m_overview, static_cast<QWidget*>(Review), static_cast<QWidget*>(Exam)})
+        view->setGeometry(rect());
+    Page::resizeEvent(event);
+}
+
+void ProgressPage::showView(QWidget* view) {
+    for (QWidget* each : {m_overview, static_cast<QWidget*>(Review), static_cast<QWidget*>(Exam)}) {
+        if (each != view)
+            hideControl(each);
+    }
+    view->show();
+    if (view == m_overview) {
+        refresh();
+        DrillButton->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void ProgressPage::openReview(qint64 id) {
+    showView(Review);
+    m_guard([this, id] { Review->open(id); });
 }
 
 void ProgressPage::showEvent(QShowEvent* event) {
@@ -518,6 +575,8 @@ QString ProgressPage::progressOf(const drill::QuestionState& after, bool wasChec
 }
 
 bool ProgressPage::answerKey(QKeyEvent* event) {
+    if (Exam->isVisible())
+        return Exam->answerKey(event);
     const int option = answerkeys::read(event);
     if (m_drill == Drill::Idle || option == 0)
         return false;

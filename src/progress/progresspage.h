@@ -2,6 +2,7 @@
 
 #include "progress/chapterreview.h"
 #include "progress/historystore.h"
+#include "selftest/randomdraw.h"
 
 #include <QSet>
 
@@ -16,6 +17,8 @@ class QRadioButton;
 class QScrollArea;
 class QuestionBank;
 class TrendChart;
+class ReviewView;
+class MockExamView;
 
 // The My Progress page: the trend of the recent tests, the chapters to review, a drill of the
 // questions missed with the spaced checks of those mastered, a mock exam, and the review of any
@@ -29,7 +32,8 @@ public:
     // `guard` runs the drill's steps; none: they run as they are. `clock`: the time the drill's
     // answers are given at and checks fall due by; none: the system's.
     ProgressPage(QWidget* parent, HistoryStore& history, const QuestionBank& bank,
-                 const QStringList& chapterTitles, Guard guard = {}, Clock clock = {});
+                 const QStringList& chapterTitles, Guard guard = {}, Clock clock = {},
+                 RandomDraw::SeedSource seed = {});
 
     // A chapter's link text that fits `width`: its title shortened after a whole word.
     static QString fitChapter(const QFontMetrics& metrics, int width, int chapter,
@@ -60,6 +64,10 @@ public:
     Label* DrillFeedback;
     QPushButton* AnswerLink;
     QPushButton* TestLink;
+    QPushButton* MockButton;
+    QPushButton* PastButton;
+    ReviewView* Review;
+    MockExamView* Exam;
 
 signals:
     void chapterChosen(int chapter);
@@ -69,6 +77,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildSummary();
@@ -83,6 +92,8 @@ private:
     void submit();
     void showWaiting();
     void setOptionsShown(bool shown);
+    void showView(QWidget* view);
+    void openReview(qint64 id);
     void showChapters(const QList<ChapterReview::Chapter>& chapters);
     qint64 now() const;
     static QString progressOf(const drill::QuestionState& after, bool wasCheck);
@@ -97,6 +108,8 @@ private:
     // Runs a step that may raise an error where the window turns errors into its error box.
     Guard m_guard;
     Clock m_clock;
+    RandomDraw::SeedSource m_seed;
+    QWidget* m_overview;
     Drill m_drill = Drill::Idle;
     int m_record = 0;         // the question on screen
     QSet<int> m_askedInRound; // each missed question once before any comes again
