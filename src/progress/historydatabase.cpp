@@ -249,38 +249,38 @@ HistoryDatabase::Result HistoryDatabase::prepare(int version) {
     }
     if (now < 2)
         steps
-        // What kind of test it was: the random test of the Test Yourself page, or a mock exam.
-        << QStringLiteral("ALTER TABLE test ADD COLUMN kind TEXT NOT NULL DEFAULT 'random'")
-        // A test's answers are written together, so their ids follow on from this one: a
-        // test's answers are read back by id, without an index of their own.
-        << QStringLiteral("ALTER TABLE test ADD COLUMN first_answer INTEGER")
-        << QStringLiteral("UPDATE test SET first_answer = f.first FROM"
-                          " (SELECT test_id, MIN(id) AS first FROM answer"
-                          "  WHERE test_id IS NOT NULL GROUP BY test_id) AS f"
-                          " WHERE f.test_id = test.id")
-        // Version 1's index of answers by question served no query and took a quarter of
-        // the file; the kept state below answers what it was meant for.
-        << QStringLiteral("DROP INDEX IF EXISTS answer_record")
-        << QStringLiteral("CREATE INDEX test_recent ON test(ended_early, ended_at)")
-        << QStringLiteral("CREATE TABLE question_state ("
-                          " record INTEGER PRIMARY KEY,"
-                          " misses INTEGER NOT NULL,"
-                          " right_run INTEGER NOT NULL," // right answers since the last miss
-                          " last_at INTEGER NOT NULL,"
-                          " last_answer INTEGER NOT NULL," // answer.id of the last answer
-                          " due_at INTEGER)")              // when to ask it again; none yet
-        << QStringLiteral("CREATE TABLE session ("
-                          " id INTEGER PRIMARY KEY,"
-                          " boot TEXT NOT NULL,"
-                          " pid INTEGER NOT NULL,"
-                          " applied INTEGER NOT NULL DEFAULT 0)")
-        << QStringLiteral("CREATE TABLE pending_applied (token TEXT PRIMARY KEY)")
-        << QStringLiteral("CREATE TABLE notice ("
-                          " id INTEGER PRIMARY KEY,"
-                          " kind TEXT NOT NULL,"     // damaged, foreign, not a database
-                          " tests INTEGER NOT NULL," // recovered from it
-                          " place TEXT NOT NULL,"    // where it was set aside
-                          " dismissed INTEGER NOT NULL DEFAULT 0)");
+            // What kind of test it was: the random test of the Test Yourself page, or a mock exam.
+            << QStringLiteral("ALTER TABLE test ADD COLUMN kind TEXT NOT NULL DEFAULT 'random'")
+            // A test's answers are written together, so their ids follow on from this one: a
+            // test's answers are read back by id, without an index of their own.
+            << QStringLiteral("ALTER TABLE test ADD COLUMN first_answer INTEGER")
+            << QStringLiteral("UPDATE test SET first_answer = f.first FROM"
+                              " (SELECT test_id, MIN(id) AS first FROM answer"
+                              "  WHERE test_id IS NOT NULL GROUP BY test_id) AS f"
+                              " WHERE f.test_id = test.id")
+            // Version 1's index of answers by question served no query and took a quarter of
+            // the file; the kept state below answers what it was meant for.
+            << QStringLiteral("DROP INDEX IF EXISTS answer_record")
+            << QStringLiteral("CREATE INDEX test_recent ON test(ended_early, ended_at)")
+            << QStringLiteral("CREATE TABLE question_state ("
+                              " record INTEGER PRIMARY KEY,"
+                              " misses INTEGER NOT NULL,"
+                              " right_run INTEGER NOT NULL," // right answers since the last miss
+                              " last_at INTEGER NOT NULL,"
+                              " last_answer INTEGER NOT NULL," // answer.id of the last answer
+                              " due_at INTEGER)")              // when to ask it again; none yet
+            << QStringLiteral("CREATE TABLE session ("
+                              " id INTEGER PRIMARY KEY,"
+                              " boot TEXT NOT NULL,"
+                              " pid INTEGER NOT NULL,"
+                              " applied INTEGER NOT NULL DEFAULT 0)")
+            << QStringLiteral("CREATE TABLE pending_applied (token TEXT PRIMARY KEY)")
+            << QStringLiteral("CREATE TABLE notice ("
+                              " id INTEGER PRIMARY KEY,"
+                              " kind TEXT NOT NULL,"     // damaged, foreign, not a database
+                              " tests INTEGER NOT NULL," // recovered from it
+                              " place TEXT NOT NULL,"    // where it was set aside
+                              " dismissed INTEGER NOT NULL DEFAULT 0)");
     // Version 3: the spaced checks. Their dates were never written before, so every question's
     // state is worked out again from its answers, below.
     steps << QStringLiteral("ALTER TABLE question_state ADD COLUMN checks INTEGER NOT NULL "
@@ -703,9 +703,8 @@ HistoryDatabase::Result HistoryDatabase::listTests(qint64 beforeAt, qint64 befor
                                      "FROM test WHERE ended_early = ? AND ended_at <= ? AND NOT "
                                      "(ended_at = ? AND id >= ?) ORDER BY ended_at DESC, id DESC "
                                      "LIMIT ?"));
-        for (const QVariant& v :
-             {QVariant(early), QVariant(beforeAt), QVariant(beforeAt), QVariant(beforeId),
-              QVariant(limit)})
+        for (const QVariant& v : {QVariant(early), QVariant(beforeAt), QVariant(beforeAt),
+                                  QVariant(beforeId), QVariant(limit)})
             query.addBindValue(v);
         if (!query.exec())
             return classify(query.lastError());

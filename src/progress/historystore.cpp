@@ -290,8 +290,8 @@ HistoryStore::View HistoryStore::view() {
             }
             const qint64 at = e.test.endedAt.toMSecsSinceEpoch();
             tests.append({e.test.endedAt, e.test.length, int(e.test.questions.size()),
-                          e.test.correct(), e.test.rate(), e.test.endedEarly,
-                          kUnwritten + job.seq, e.test.mock});
+                          e.test.correct(), e.test.rate(), e.test.endedEarly, kUnwritten + job.seq,
+                          e.test.mock});
             v.completedAny |= !e.test.endedEarly;
             for (const AskedQuestion& q : e.test.questions)
                 drill::apply(states[q.record], q, at, ++order);
@@ -308,8 +308,8 @@ HistoryStore::View HistoryStore::view() {
 QList<HistoryStore::Test> HistoryStore::recentTests() {
     QList<Test> tests;
     for (const HistoryDatabase::TestRow& t : view().recent)
-        tests.append({t.endedAt, t.length, t.answered, t.correct, t.rate, t.endedEarly, t.id,
-                      t.mock});
+        tests.append(
+            {t.endedAt, t.length, t.answered, t.correct, t.rate, t.endedEarly, t.id, t.mock});
     return tests;
 }
 
@@ -326,8 +326,8 @@ HistoryDatabase* HistoryStore::reader() {
 QList<HistoryStore::Test> HistoryStore::pastTests(const std::optional<Test>& after, int limit) {
     collect();
     QList<HistoryDatabase::TestRow> rows;
-    const qint64 beforeAt = after ? after->endedAt.toMSecsSinceEpoch()
-                                  : std::numeric_limits<qint64>::max();
+    const qint64 beforeAt =
+        after ? after->endedAt.toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
     const qint64 beforeId = after ? after->id : std::numeric_limits<qint64>::max();
     if (HistoryDatabase* db = reader(); db && (!after || after->id < kUnwritten))
         db->listTests(beforeAt, qMin(beforeId, kUnwritten), limit, &rows);
@@ -347,8 +347,8 @@ QList<HistoryStore::Test> HistoryStore::pastTests(const std::optional<Test>& aft
     });
     QList<Test> tests;
     for (const auto& t : rows.mid(0, limit))
-        tests.append({t.endedAt, t.length, t.answered, t.correct, t.rate, t.endedEarly, t.id,
-                      t.mock});
+        tests.append(
+            {t.endedAt, t.length, t.answered, t.correct, t.rate, t.endedEarly, t.id, t.mock});
     return tests;
 }
 
@@ -359,8 +359,8 @@ std::optional<FinishedTest> HistoryStore::test(qint64 id) {
             return job.entries[0].test;
     }
     FinishedTest test;
-    if (HistoryDatabase* db = reader(); db && id < kUnwritten && db->readTest(id, &test).ok() &&
-                                        test.endedAt.isValid())
+    if (HistoryDatabase* db = reader();
+        db && id < kUnwritten && db->readTest(id, &test).ok() && test.endedAt.isValid())
         return test;
     return std::nullopt;
 }

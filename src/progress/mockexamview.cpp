@@ -62,7 +62,8 @@ MockExamView::MockExamView(QWidget* parent, HistoryStore& history, const Questio
             emit answerPageChosen(practice);
     });
     connect(m_options, &QuestionOptions::clicked, this, [this](int k) {
-        Announcer::of(this)->announce(tr("You chose %1").arg(m_options->button(k)->accessibleName()));
+        Announcer::of(this)->announce(
+            tr("You chose %1").arg(m_options->button(k)->accessibleName()));
     });
     m_tick.setInterval(1000);
     connect(&m_tick, &QTimer::timeout, this, &MockExamView::tick);
@@ -97,8 +98,8 @@ void MockExamView::setAsking(bool asking) {
     ExamVerdict->setVisible(!asking);
     ExamMissed->setVisible(!asking);
     ExamBack->setText(asking ? tr("&Leave the exam") : tr("&Back to My Progress"));
-    ExamBack->setAccessibleDescription(
-        asking ? tr("Ends the exam now; it is kept as ended early") : QString());
+    ExamBack->setAccessibleDescription(asking ? tr("Ends the exam now; it is kept as ended early")
+                                              : QString());
 }
 
 void MockExamView::start() {
@@ -147,9 +148,8 @@ void MockExamView::tick() {
         return;
     const qint64 left = MockExam::remainingMs(m_elapsed());
     const qint64 seconds = (left + 999) / 1000;
-    ExamClock->setCaption(tr("Time left: %1:%2")
-                              .arg(seconds / 60)
-                              .arg(seconds % 60, 2, 10, QLatin1Char('0')));
+    ExamClock->setCaption(
+        tr("Time left: %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0')));
     ExamClock->setAccessibleName(ExamClock->text());
     if (left == 0) {
         finish(true);
@@ -175,10 +175,9 @@ void MockExamView::finish(bool timeUp) {
     ExamVerdict->setPalette(colour);
     ExamMissed->setHtml(TestReview::html(test, m_bank, TestReview::Show::Missed));
     ExamBack->setFocus(Qt::OtherFocusReason);
-    const QString said = (timeUp ? tr("Time is up.") + u' ' : QString()) + ExamVerdict->text() +
-                         u'.' + u' ' +
-                         tr("%1 questions missed are listed with the right answers.")
-                             .arg(test.incorrect());
+    const QString said =
+        (timeUp ? tr("Time is up.") + u' ' : QString()) + ExamVerdict->text() + u'.' + u' ' +
+        tr("%1 questions missed are listed with the right answers.").arg(test.incorrect());
     Announcer::of(this)->announce(said);
 }
 

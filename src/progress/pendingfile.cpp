@@ -45,7 +45,8 @@ QByteArray encode(const QList<HistoryDatabase::Entry>& entries) {
             text += "drill " + QByteArray::number(e.at) + ' ' + answerText(e.answer) + '\n';
             continue;
         }
-        text += (e.test.mock ? "mock " : "test ") + QByteArray::number(e.test.endedAt.toMSecsSinceEpoch()) + ' ' +
+        text += (e.test.mock ? "mock " : "test ") +
+                QByteArray::number(e.test.endedAt.toMSecsSinceEpoch()) + ' ' +
                 QByteArray::number(e.test.length) + ' ' + (e.test.endedEarly ? "1" : "0");
         for (const AskedQuestion& q : e.test.questions)
             text += ' ' + answerText(q);

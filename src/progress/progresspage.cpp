@@ -87,8 +87,8 @@ void ProgressPage::buildSummary() {
                              Label::Sizing::Fixed);
     Chart = new TrendChart(m_overview, {8, 42, 452, 127});
     Chart->setFont(plain);
-    ProblemLabel = new Label(m_overview, "ProblemLabel", {8, 171, 721, 26}, QString(), plain, kMaroon,
-                             Label::Sizing::Fixed);
+    ProblemLabel = new Label(m_overview, "ProblemLabel", {8, 171, 721, 26}, QString(), plain,
+                             kMaroon, Label::Sizing::Fixed);
     ProblemLabel->setWordWrap(true);
     // A file set aside is told in every run until the learner says it has been read.
     DismissLink = link(m_overview, "DismissLink", {672, 157, 60, 14});
@@ -96,7 +96,8 @@ void ProgressPage::buildSummary() {
     DismissLink->setAccessibleName(tr("Dismiss the notice of the history set aside"));
     hideControl(DismissLink);
 
-    new Label(m_overview, "ReviewCaption", {472, 27, 200, 12}, tr("Chapters to review:"), title, kNavy);
+    new Label(m_overview, "ReviewCaption", {472, 27, 200, 12}, tr("Chapters to review:"), title,
+              kNavy);
     // Every chapter with a question to drill, however many: the list scrolls.
     ChapterList = new QScrollArea(m_overview);
     ChapterList->setObjectName(QStringLiteral("ChapterList"));
@@ -135,8 +136,8 @@ void ProgressPage::buildDrill() {
                               controls::font(QStringLiteral("Trebuchet MS"), 11, true), kGreen,
                               Label::Sizing::Fixed);
     DrillQuestion->setWordWrap(true);
-    m_options = new QuestionOptions(m_overview, QStringLiteral("DrillOption"), {22, 270, 699, 17}, 18,
-                                    QuestionBank::kOptions);
+    m_options = new QuestionOptions(m_overview, QStringLiteral("DrillOption"), {22, 270, 699, 17},
+                                    18, QuestionBank::kOptions);
     DrillOptions = m_options->buttons();
     DrillSubmit = button(m_overview, "DrillSubmit", {16, 352, 120, 23}, tr("Submit"));
     DrillFeedback = new Label(m_overview, "DrillFeedback", {146, 348, 446, 30}, QString(),
@@ -336,9 +337,8 @@ void ProgressPage::refresh() {
 
     const QList<drill::QuestionState> states = m_history.questionStates();
     showChapters(m_review.toReview(states, m_bank));
-    const auto due = std::count_if(states.begin(), states.end(), [this](const auto& s) {
-        return drill::checkDue(s, now());
-    });
+    const auto due = std::count_if(states.begin(), states.end(),
+                                   [this](const auto& s) { return drill::checkDue(s, now()); });
     DueLabel->setCaption(tr("Due for a check today: %1").arg(due));
     if (m_drill == Drill::Idle)
         showWaiting();
@@ -373,8 +373,9 @@ void ProgressPage::showChapters(const QList<ChapterReview::Chapter>& chapters) {
         const int i = int(ChapterLinks.size());
         QPushButton* chapterLink = link(inner, "", {0, i * rowHeight, width, 20});
         chapterLink->setObjectName(QStringLiteral("ChapterLink%1").arg(i + 1));
-        connect(chapterLink, &QPushButton::clicked, this,
-                [this, chapterLink] { emit chapterChosen(chapterLink->property("chapter").toInt()); });
+        connect(chapterLink, &QPushButton::clicked, this, [this, chapterLink] {
+            emit chapterChosen(chapterLink->property("chapter").toInt());
+        });
         chapterLink->setAccessibleDescription(tr("Opens the chapter in the Study Guide"));
         setTabOrder(i == 0 ? static_cast<QWidget*>(Chart) : ChapterLinks.last(), chapterLink);
         setTabOrder(chapterLink, DrillButton);
@@ -389,8 +390,8 @@ void ProgressPage::showChapters(const QList<ChapterReview::Chapter>& chapters) {
         }
         const ChapterReview::Chapter& c = chapters[i];
         const QString title = m_chapterTitles.value(c.chapter - 1).trimmed();
-        const QString full = fitChapter(chapterLink->fontMetrics(), INT_MAX, c.chapter, title,
-                                        c.questions);
+        const QString full =
+            fitChapter(chapterLink->fontMetrics(), INT_MAX, c.chapter, title, c.questions);
         chapterLink->setProperty("chapter", c.chapter);
         chapterLink->setText(fitChapter(chapterLink->fontMetrics(), chapterLink->width() - 8,
                                         c.chapter, title, c.questions));
@@ -487,10 +488,10 @@ void ProgressPage::askNext() {
                                     [this](const auto& s) { return s.record == m_record; });
     const bool check = state != states.end() && drill::checkDue(*state, now());
     if (check)
-        DrillCount->setCaption(queue.size() == 1
-                                   ? tr("A check of a question you mastered. 1 question left.")
-                                   : tr("A check of a question you mastered. %1 questions left.")
-                                         .arg(queue.size()));
+        DrillCount->setCaption(
+            queue.size() == 1
+                ? tr("A check of a question you mastered. 1 question left.")
+                : tr("A check of a question you mastered. %1 questions left.").arg(queue.size()));
     else
         DrillCount->setCaption(queue.size() == 1
                                    ? tr("1 missed question left.")
@@ -540,10 +541,10 @@ void ProgressPage::submit() {
     QPalette colour = DrillFeedback->palette();
     colour.setColor(QPalette::WindowText, right ? kGreen : controls::kRed);
     DrillFeedback->setPalette(colour);
-    DrillFeedback->setCaption(right ? tr("Correct.") + u' ' + progressOf(state, wasCheck)
-                                    : tr("The answer is %1: %2")
-                                          .arg(Question::letter(key))
-                                          .arg(question.plainOption(key)));
+    DrillFeedback->setCaption(
+        right
+            ? tr("Correct.") + u' ' + progressOf(state, wasCheck)
+            : tr("The answer is %1: %2").arg(Question::letter(key)).arg(question.plainOption(key)));
     DrillSubmit->setFocus(Qt::OtherFocusReason);
     for (QRadioButton* option : DrillOptions)
         option->setEnabled(false);

@@ -32,8 +32,8 @@ ReviewView::ReviewView(QWidget* parent, HistoryStore& history, const QuestionBan
     // Read line by line by a screen reader, and its links followed from the keyboard.
     ReviewText->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     ReviewText->setAccessibleName(tr("The questions of the test"));
-    ReviewBack = controls::pushButton(this, "ReviewBack", {579, 364, 150, 23},
-                                      tr("&Back to My Progress"));
+    ReviewBack =
+        controls::pushButton(this, "ReviewBack", {579, 364, 150, 23}, tr("&Back to My Progress"));
     connect(ReviewBack, &QPushButton::clicked, this, &ReviewView::closed);
     connect(ReviewText, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         if (const int practice = TestReview::answerPage(link))

@@ -15,9 +15,12 @@ QString TestReview::html(const FinishedTest& test, const QuestionBank& bank, Sho
         const Question q = bank.question(asked.record);
         const int practice = ChapterReview::practiceNumber(q.text);
         const auto option = [&](int k) {
-            return QStringLiteral("%1: %2").arg(Question::letter(k), q.plainOption(k).toHtmlEscaped());
+            return QStringLiteral("%1: %2").arg(Question::letter(k),
+                                                q.plainOption(k).toHtmlEscaped());
         };
-        page += QStringLiteral("<p><b>%1.</b> %2<br>").arg(number).arg(q.text.trimmed().toHtmlEscaped());
+        page += QStringLiteral("<p><b>%1.</b> %2<br>")
+                    .arg(number)
+                    .arg(q.text.trimmed().toHtmlEscaped());
         const QString given = asked.given == 0 ? tr("none") : option(asked.given);
         page += QStringLiteral("<span style=\"color:%1\">%2</span><br>")
                     .arg(asked.right() ? QStringLiteral("#008000") : QStringLiteral("#C00000"),
@@ -32,8 +35,9 @@ QString TestReview::html(const FinishedTest& test, const QuestionBank& bank, Sho
         page += QStringLiteral("</p>");
     }
     if (page.isEmpty())
-        page = QStringLiteral("<p>%1</p>").arg(show == Show::Missed ? tr("No question was missed.")
-                                                                   : tr("No question was answered."));
+        page = QStringLiteral("<p>%1</p>")
+                   .arg(show == Show::Missed ? tr("No question was missed.")
+                                             : tr("No question was answered."));
     return page;
 }
 

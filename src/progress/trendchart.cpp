@@ -50,13 +50,14 @@ QLocale TrendChart::locale() {
 }
 
 QString TrendChart::spoken(const HistoryStore::Test& test) {
-    const QString day = locale().toString(test.endedAt.toLocalTime().date(), QStringLiteral("d MMMM"));
-    const QString said = (test.mock ? tr("Mock exam of %1: %2 of %3, %4")
-                                    : tr("Test of %1: %2 of %3, %4"))
-                             .arg(day)
-                             .arg(test.correct)
-                             .arg(test.answered)
-                             .arg(percent(test.rate));
+    const QString day =
+        locale().toString(test.endedAt.toLocalTime().date(), QStringLiteral("d MMMM"));
+    const QString said =
+        (test.mock ? tr("Mock exam of %1: %2 of %3, %4") : tr("Test of %1: %2 of %3, %4"))
+            .arg(day)
+            .arg(test.correct)
+            .arg(test.answered)
+            .arg(percent(test.rate));
     return test.endedEarly ? said + tr(", ended early") : said;
 }
 
@@ -82,10 +83,10 @@ void TrendChart::setTests(const QList<HistoryStore::Test>& tests) {
     for (const HistoryStore::Test& test : m_tests)
         said << spoken(test);
     setAccessibleName(tr("Your recent tests"));
-    setAccessibleDescription(
-        (said.isEmpty() ? tr("No tests yet")
-                        : tr("Oldest first: ") + said.join(QStringLiteral("; "))) +
-        tr(". Left and Right choose a test, Enter shows its questions."));
+    setAccessibleDescription((said.isEmpty()
+                                  ? tr("No tests yet")
+                                  : tr("Oldest first: ") + said.join(QStringLiteral("; "))) +
+                             tr(". Left and Right choose a test, Enter shows its questions."));
     update();
 }
 
@@ -217,8 +218,8 @@ void TrendChart::paintEvent(QPaintEvent*) {
     if (m_average.tests > 0 && m_averageFrom >= 0) {
         p.setPen(QPen(controls::kRed, 1, Qt::DashLine));
         const int y = yOf(m_average.rate());
-        p.drawLine(barRect(m_averageFrom).left() - 2, y, barRect(int(m_tests.size()) - 1).right() + 2,
-                   y);
+        p.drawLine(barRect(m_averageFrom).left() - 2, y,
+                   barRect(int(m_tests.size()) - 1).right() + 2, y);
     }
     paintLegend(p, QRect(plot.left(), height() - kLegendHeight - 2, width() - plot.left() - 4,
                          kLegendHeight));

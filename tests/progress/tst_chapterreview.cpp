@@ -37,10 +37,8 @@ void TestChapterReview::toReview_data() {
     QTest::newRow("most to drill first, ties by number") << "1- 3- 2-" << QList<int>{2, 3, 7, 1};
     QTest::newRow("a question counts once however often missed")
         << "3- 3- 3-" << QList<int>{2, 1, 7, 1};
-    QTest::newRow("a wrong drill answer does not count twice")
-        << "1- 1+ 1-" << QList<int>{2, 1};
-    QTest::newRow("misses drilled away remove a chapter")
-        << "3- 1- 3+ 3+" << QList<int>{2, 1};
+    QTest::newRow("a wrong drill answer does not count twice") << "1- 1+ 1-" << QList<int>{2, 1};
+    QTest::newRow("misses drilled away remove a chapter") << "3- 1- 3+ 3+" << QList<int>{2, 1};
     QTest::newRow("right once is not yet away") << "3- 3+" << QList<int>{2, 1, 7, 1};
     QTest::newRow("all drilled away") << "1- 1+ 1+" << QList<int>{};
 }

@@ -63,8 +63,7 @@ void TestDrill::spacedChecks_data() {
     QTest::addColumn<int>("checks");
     const QString left = "3:1/2@0 3:2/2@0d 3:2/2@1d"; // out of the drill on day 1
     QTest::newRow("not due before the third day") << left << 3 << QList<int>{} << 4 << 0;
-    QTest::newRow("due from the start of that day")
-        << left << 4 << QList<int>{3} << 4 << 0;
+    QTest::newRow("due from the start of that day") << left << 4 << QList<int>{3} << 4 << 0;
     QTest::newRow("a right answer before the day is no check")
         << left + " 3:2/2@2" << 4 << QList<int>{3} << 4 << 0;
     QTest::newRow("passed: next in 10 days") << left + " 3:2/2@5d" << 5 << QList<int>{} << 15 << 1;
@@ -95,7 +94,8 @@ void TestDrill::spacedChecks() {
         if (s.record != 3)
             continue;
         QCOMPARE(s.dueAt.value_or(-1),
-                 dueDay < 0 ? -1 : QDate(2026, 3, 2).addDays(dueDay).startOfDay().toMSecsSinceEpoch());
+                 dueDay < 0 ? -1
+                            : QDate(2026, 3, 2).addDays(dueDay).startOfDay().toMSecsSinceEpoch());
         QCOMPARE(s.checks, checks);
     }
 }
