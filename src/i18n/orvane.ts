@@ -919,23 +919,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Study for the Canadian citizenship test: read the study guide, check yourself
-against the practice questions, and take a random test.
-
-On the Test Yourself page, Ctrl+S saves a copy of the report of the last test
-and Ctrl+P prints it or saves it as PDF; on the Study Guide and Practice
-Section pages, Ctrl+P prints the chapter or the answer being read.
-
-The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html
-(~/.local/share/orvane/result.html), unless the program is started in a
-folder that holds study/ or answers/ itself; it is then kept there.
-Any other argument is ignored.
-
-Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite
-(~/.local/share/orvane/history.sqlite); delete that file to start afresh.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -971,6 +954,26 @@ Run it on a desktop, or in a virtual one:  xvfb-run -a orvane
     </message>
     <message>
         <source>; no report can be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study for the Canadian citizenship test: read the study guide, check yourself
+against the practice questions, and take a random test.
+
+On the Test Yourself page, Ctrl+S saves a copy of the report of the last test
+and Ctrl+P prints it or saves it as PDF; on the Study Guide and Practice
+Section pages, Ctrl+P prints the chapter or the answer being read.
+
+The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html
+(~/.local/share/orvane/result.html), unless the program is started in a
+folder that holds study/ or answers/ itself; it is then kept there.
+Any other argument is ignored.
+
+Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite
+(~/.local/share/orvane/history.sqlite); delete that file to start afresh.
+On My Progress, Alt+D drills the questions missed and the checks due,
+Alt+M starts a mock exam (20 questions, 30 minutes, 12 right to pass) and
+Alt+P reviews any past test.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

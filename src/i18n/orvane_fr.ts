@@ -926,36 +926,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Study for the Canadian citizenship test: read the study guide, check yourself
-against the practice questions, and take a random test.
-
-On the Test Yourself page, Ctrl+S saves a copy of the report of the last test
-and Ctrl+P prints it or saves it as PDF; on the Study Guide and Practice
-Section pages, Ctrl+P prints the chapter or the answer being read.
-
-The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html
-(~/.local/share/orvane/result.html), unless the program is started in a
-folder that holds study/ or answers/ itself; it is then kept there.
-Any other argument is ignored.
-
-Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite
-(~/.local/share/orvane/history.sqlite); delete that file to start afresh.</source>
-        <translation>Préparez l&apos;examen de citoyenneté canadienne&#xa0;: lisez le guide d&apos;étude, mesurez
-vos connaissances avec les questions d&apos;exercice et passez un test au hasard.
-
-À la page Testez-vous, Ctrl+S enregistre une copie du rapport du dernier test
-et Ctrl+P l&apos;imprime ou l&apos;enregistre en PDF&#xa0;; aux pages Guide d&apos;étude et
-Section d&apos;exercices, Ctrl+P imprime le chapitre ou la réponse affichée.
-
-Le rapport du dernier test est conservé dans $XDG_DATA_HOME/orvane/result.html
-(~/.local/share/orvane/result.html), sauf si le programme est lancé dans un
-dossier qui contient lui-même study/ ou answers/&#xa0;; il est alors conservé là.
-Tout autre argument est ignoré.
-
-Chaque test est mémorisé dans $XDG_DATA_HOME/orvane/history.sqlite
-(~/.local/share/orvane/history.sqlite)&#xa0;; effacez-le pour repartir à zéro.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Affiche cette aide et quitte.</translation>
     </message>
@@ -998,6 +968,42 @@ Lancez-le sur un bureau, ou dans un bureau virtuel&#xa0;:  xvfb-run -a orvane
     <message>
         <source>; no report can be saved</source>
         <translation>&#xa0;; aucun rapport ne pourra être enregistré</translation>
+    </message>
+    <message>
+        <source>Study for the Canadian citizenship test: read the study guide, check yourself
+against the practice questions, and take a random test.
+
+On the Test Yourself page, Ctrl+S saves a copy of the report of the last test
+and Ctrl+P prints it or saves it as PDF; on the Study Guide and Practice
+Section pages, Ctrl+P prints the chapter or the answer being read.
+
+The report of the last test is kept in $XDG_DATA_HOME/orvane/result.html
+(~/.local/share/orvane/result.html), unless the program is started in a
+folder that holds study/ or answers/ itself; it is then kept there.
+Any other argument is ignored.
+
+Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite
+(~/.local/share/orvane/history.sqlite); delete that file to start afresh.
+On My Progress, Alt+D drills the questions missed and the checks due,
+Alt+M starts a mock exam (20 questions, 30 minutes, 12 right to pass) and
+Alt+P reviews any past test.</source>
+        <translation>Préparez l&apos;examen de citoyenneté canadienne&#xa0;: lisez le guide d&apos;étude, mesurez
+vos connaissances avec les questions d&apos;exercice et passez un test au hasard.
+
+À la page Testez-vous, Ctrl+S enregistre une copie du rapport du dernier test
+et Ctrl+P l&apos;imprime ou l&apos;enregistre en PDF&#xa0;; aux pages Guide d&apos;étude et
+Section d&apos;exercices, Ctrl+P imprime le chapitre ou la réponse affichée.
+
+Le rapport du dernier test est conservé dans $XDG_DATA_HOME/orvane/result.html
+(~/.local/share/orvane/result.html), sauf si le programme est lancé dans un
+dossier qui contient lui-même study/ ou answers/&#xa0;; il est alors conservé là.
+Tout autre argument est ignoré.
+
+Chaque test est mémorisé dans $XDG_DATA_HOME/orvane/history.sqlite
+(~/.local/share/orvane/history.sqlite)&#xa0;; effacez-le pour repartir à zéro.
+À la page Mes progrès, Alt+R révise les questions manquées et les vérifications
+dues, Alt+B lance un examen blanc (20 questions, 30 minutes, 12 justes pour
+réussir) et Alt+T montre n&apos;importe quel test passé.</translation>
     </message>
 </context>
 </TS>

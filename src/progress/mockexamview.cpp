@@ -21,13 +21,13 @@ MockExamView::MockExamView(QWidget* parent, HistoryStore& history, const Questio
     if (!m_elapsed)
         m_elapsed = [this] { return m_timer.elapsed(); };
     const QFont title = controls::verdanaTitle();
-    new Label(this, "ExamCaption", {8, 27, 560, 12},
+    new Label(this, "ExamCaption", {8, 27, 515, 12},
               tr("Mock exam: %1 questions, %2 minutes, %3 right answers to pass.")
                   .arg(MockExam::kQuestions)
                   .arg(MockExam::kDurationMs / 60000)
                   .arg(MockExam::kPassMark),
               title, controls::kNavy, Label::Sizing::Fixed);
-    ExamClock = new Label(this, "ExamClock", {589, 24, 140, 18}, QString(),
+    ExamClock = new Label(this, "ExamClock", {525, 24, 204, 18}, QString(),
                           controls::font(QStringLiteral("Verdana"), 13, true), controls::kMaroon,
                           Label::Sizing::Fixed);
     ExamClock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
