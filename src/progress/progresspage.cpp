@@ -578,6 +578,8 @@ QString ProgressPage::progressOf(const drill::QuestionState& after, bool wasChec
 bool ProgressPage::answerKey(QKeyEvent* event) {
     if (Exam->isVisible())
         return Exam->answerKey(event);
+    if (Review->isVisible())
+        return false; // a drill left under way is out of sight, and takes no key
     const int option = answerkeys::read(event);
     if (m_drill == Drill::Idle || option == 0)
         return false;

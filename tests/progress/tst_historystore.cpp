@@ -246,6 +246,15 @@ void TestHistoryStore::earlierFileIsMigratedKeepingEveryRow() {
     QCOMPARE(raw.plan("SELECT id, ended_at, length, answered, correct, rate FROM test WHERE "
                       "ended_early = 0 ORDER BY ended_at DESC, id DESC LIMIT 15"),
              QStringLiteral("SEARCH test USING INDEX test_recent (ended_early=?)"));
+    QCOMPARE(raw.plan("SELECT kind FROM test WHERE ended_early = 1 AND ended_at <= 5 AND NOT "
+                      "(ended_at = 5 AND id >= 3) ORDER BY ended_at DESC, id DESC LIMIT 50"),
+             QStringLiteral("SEARCH test USING INDEX test_recent (ended_early=? AND ended_at<?)"));
+    QCOMPARE(raw.plan("SELECT record FROM answer WHERE id >= 3 AND id < 9 AND test_id = 2"),
+             QStringLiteral("SEARCH answer USING INTEGER PRIMARY KEY (rowid>? AND rowid<?)"));
+    // A past test reads back as it was written.
+    const std::optional<FinishedTest> second = store.test(2);
+    QVERIFY(second && second->questions.size() == 3);
+    QCOMPARE(second->questions[2], (AskedQuestion{7, 1, 2}));
     QVERIFY(problems.isEmpty());
 }
 
