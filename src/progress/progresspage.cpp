@@ -112,7 +112,7 @@ void ProgressPage::buildSummary() {
     NoChaptersLabel = new Label(m_overview, "NoChaptersLabel", {472, 44, 260, 40},
                                 tr("No missed questions yet."), plain, text, Label::Sizing::Fixed);
     NoChaptersLabel->setWordWrap(true);
-    DueLabel = new Label(m_overview, "DueLabel", {472, 155, 260, 14}, QString(), title, kNavy,
+    DueLabel = new Label(m_overview, "DueLabel", {472, 155, 196, 14}, QString(), title, kNavy,
                          Label::Sizing::Fixed);
 }
 
