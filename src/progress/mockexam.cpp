@@ -8,8 +8,10 @@ MockExam::MockExam(const QuestionBank& bank, RandomDraw::SeedSource seed)
     // Drawn all at once, without repeats, from the whole bank.
     while (m_records.size() < kQuestions) {
         const int record = m_random.next(QuestionBank::kRecords) + 1;
-        if (!m_records.contains(record))
+        if (!m_records.contains(record)) {
             m_records.append(record);
+            m_keys.append(m_bank.question(record).key);
+        }
     }
     m_current = m_bank.question(m_records.first());
 }
@@ -31,7 +33,7 @@ qint64 MockExam::remainingMs(qint64 elapsedMs) {
 FinishedTest MockExam::endedEarly(const QDateTime& at) const {
     FinishedTest test{at, kQuestions, true, {}, true};
     for (int i = 0; i < m_given.size(); ++i)
-        test.questions.append({m_records[i], m_given[i], m_bank.question(m_records[i]).key});
+        test.questions.append({m_records[i], m_given[i], m_keys[i]});
     return test;
 }
 
@@ -39,7 +41,7 @@ FinishedTest MockExam::result(const QDateTime& at) const {
     FinishedTest test = endedEarly(at);
     test.endedEarly = false;
     for (qsizetype i = m_given.size(); i < kQuestions; ++i)
-        test.questions.append({m_records[i], 0, m_bank.question(m_records[i]).key});
+        test.questions.append({m_records[i], 0, m_keys[i]});
     return test;
 }
 

@@ -33,7 +33,7 @@ public:
     // not answered counted wrong.
     FinishedTest result(const QDateTime& at) const;
     // Left before the end (the program closed): the questions answered so far, marked as ended
-    // early.
+    // early. Needs no bank: it is called while the window is taken down.
     FinishedTest endedEarly(const QDateTime& at) const;
     void finish() { m_finished = true; }
 
@@ -47,6 +47,9 @@ private:
     const QuestionBank& m_bank;
     RandomDraw m_random;
     QList<int> m_records; // drawn, in the order asked
+    // Their right options, kept from the draw: the exam ended by closing the window is written
+    // after the window's content, the bank among it, is gone.
+    QList<int> m_keys;
     QList<int> m_given;
     Question m_current;
     bool m_finished = false;

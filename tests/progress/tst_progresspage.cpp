@@ -114,9 +114,10 @@ void TestProgressPage::mockExamEnds() {
     QTemporaryDir dir;
     HistoryStore history(dir.path());
     qint64 elapsed = 0;
+    // The window's content, the bank among it, goes before its pages do.
+    auto bank = std::make_unique<QuestionBank>(content().bank);
     auto view = std::make_unique<MockExamView>(
-        nullptr, history, content().bank, [] { return 7u; }, [] { return monday; },
-        [&] { return elapsed; });
+        nullptr, history, *bank, [] { return 7u; }, [] { return monday; }, [&] { return elapsed; });
     QSignalSpy said(Announcer::of(view.get()), &Announcer::announced);
     view->start();
     for (int i = 0; i < 3; ++i) {
@@ -132,6 +133,7 @@ void TestProgressPage::mockExamEnds() {
         QVERIFY(said.last().first().toString().startsWith("Time is up. Not yet: "));
         QVERIFY(!view->running());
     } else {
+        bank.reset();
         view.reset();
     }
     const QList<HistoryStore::Test> tests = history.recentTests();
