@@ -336,7 +336,9 @@ void ProgressPage::refresh() {
         hideControl(DismissLink);
 
     const QList<drill::QuestionState> states = m_history.questionStates();
-    showChapters(m_review.toReview(states, m_bank));
+    showChapters(
+        m_review.toReview(states, m_bank),
+        std::any_of(states.begin(), states.end(), [](const auto& s) { return s.misses > 0; }));
     const auto due = std::count_if(states.begin(), states.end(),
                                    [this](const auto& s) { return drill::checkDue(s, now()); });
     DueLabel->setCaption(tr("Due for a check today: %1").arg(due));
@@ -365,7 +367,7 @@ QString ProgressPage::fitChapter(const QFontMetrics& metrics, int width, int cha
     return text(shown);
 }
 
-void ProgressPage::showChapters(const QList<ChapterReview::Chapter>& chapters) {
+void ProgressPage::showChapters(const QList<ChapterReview::Chapter>& chapters, bool missedAny) {
     QWidget* inner = ChapterList->widget();
     const int rowHeight = 22;
     const int width = ChapterList->width() - ChapterList->verticalScrollBar()->sizeHint().width();
@@ -401,8 +403,8 @@ void ProgressPage::showChapters(const QList<ChapterReview::Chapter>& chapters) {
     }
     ChapterList->setVisible(!chapters.isEmpty());
     NoChaptersLabel->setVisible(chapters.isEmpty());
-    NoChaptersLabel->setCaption(ChapterLinks.isEmpty() ? tr("No missed questions yet.")
-                                                       : tr("None: nothing is left to drill."));
+    NoChaptersLabel->setCaption(missedAny ? tr("None: nothing is left to drill.")
+                                          : tr("No missed questions yet."));
 }
 
 void ProgressPage::setOptionsShown(bool shown) {

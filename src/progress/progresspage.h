@@ -94,7 +94,7 @@ private:
     void setOptionsShown(bool shown);
     void showView(QWidget* view);
     void openReview(qint64 id);
-    void showChapters(const QList<ChapterReview::Chapter>& chapters);
+    void showChapters(const QList<ChapterReview::Chapter>& chapters, bool missedAny);
     qint64 now() const;
     static QString progressOf(const drill::QuestionState& after, bool wasCheck);
     // Everything the drill says to a screen reader goes through here.
