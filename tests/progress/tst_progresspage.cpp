@@ -93,6 +93,9 @@ void TestProgressPage::drillSaysHowFarAQuestionIsAndChecksComeBack() {
     page.DrillSubmit->click();
     QCOMPARE(page.DrillCount->text(), QStringLiteral("Nothing left to drill."));
     QCOMPARE(page.DueLabel->text(), QStringLiteral("Due for a check today: 0"));
+    ProgressPage later(nullptr, history, content().bank, content().chapters); // a new run
+    later.refresh();
+    QCOMPARE(later.NoChaptersLabel->text(), QStringLiteral("None: nothing is left to drill."));
     now = QDateTime(monday.date().addDays(3), QTime(0, 1)); // the third day, just after midnight
     page.refresh();
     QCOMPARE(page.DueLabel->text(), QStringLiteral("Due for a check today: 1"));
