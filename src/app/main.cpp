@@ -57,7 +57,10 @@ int readCommandLine(const QStringList& arguments) {
                 "folder that holds study/ or answers/ itself; it is then kept there.\n"
                 "Any other argument is ignored.\n\n"
                 "Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite\n"
-                "(~/.local/share/orvane/history.sqlite); delete that file to start afresh."));
+                "(~/.local/share/orvane/history.sqlite); delete that file to start afresh.\n"
+                "On My Progress, Alt+D drills the questions missed and the checks due,\n"
+                "Alt+M starts a mock exam (20 questions, 30 minutes, 12 right to pass) and\n"
+                "Alt+P reviews any past test."));
     // Qt's own --help-all would list options of the window toolkit that the man page covers.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QCoreApplication::translate("main", "Show this help and exit."));

@@ -174,8 +174,9 @@ void TForm1::showProgress() {
         TabSheet5->refresh();
         return;
     }
-    TabSheet5 = new ProgressPage(this, *m_services.history, m_content.bank, m_content.chapters,
-                                 [this](const std::function<void()>& step) { dispatch(step); });
+    TabSheet5 = new ProgressPage(
+        this, *m_services.history, m_content.bank, m_content.chapters,
+        [this](const std::function<void()>& step) { dispatch(step); }, {}, m_services.seed);
     PageControl1->addPage(TabSheet5, tr("My Progress"));
     // As choosing the chapter in the Study Guide's list would: a new choice runs the handler
     // through the list's change, the chapter already chosen runs it again.

@@ -147,6 +147,88 @@
     </message>
 </context>
 <context>
+    <name>MockExam</name>
+    <message>
+        <source>Passed: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not yet: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MockExamView</name>
+    <message>
+        <source>Mock exam: %1 questions, %2 minutes, %3 right answers to pass.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys: A to D or 1 to 4 choose an option, Enter goes on to the next question.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The questions missed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Leave the exam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back to My Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends the exam now; it is kept as ended early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question %1 of %2: %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question %1 of %2: choose one of the options first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose one of the options first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time left: %1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 minutes left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time is up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 questions missed are listed with the right answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>This page has nothing to print. Ctrl+P prints a chapter, an answer or the report of a test.</source>
@@ -358,18 +440,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your completed test: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Average of your last %1 completed tests: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1. %2 (%3 missed)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Chapter %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -414,10 +484,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Correct</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The answer is %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -434,7 +500,87 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Press &quot;Drill my mistakes&quot; to answer them again, one at a time. A question leaves the drill once you answer it right twice in a row.</source>
+        <source>&amp;Mock exam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>20 questions from the whole bank in 30 minutes; 12 right answers pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Past tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows any past test with its answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last completed test: %1 of %2 right, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last %1 completed tests: %2 of %3 right, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due for a check today: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 (1 to drill)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3 to drill)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: nothing is left to drill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 check due today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 checks due today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press &quot;Drill my mistakes&quot; to answer them again, one at a time. A question leaves the drill once you answer it right twice in a row, and comes back for a check 3, 10 and 30 days later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A check of a question you mastered. 1 question left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A check of a question you mastered. %1 questions left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing left to drill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still known: the next check is in %1 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still known after its last check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right once; once more to master it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mastered: it leaves the drill.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -454,6 +600,45 @@
     </message>
     <message>
         <source>List of All Incorrect Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReviewView</name>
+    <message>
+        <source>Past tests, newest first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Past tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The questions of the test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back to My Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, mock exam: %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, ended early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier tests...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answers of this test were not kept.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -695,13 +880,36 @@
     </message>
 </context>
 <context>
-    <name>TrendChart</name>
+    <name>TestReview</name>
     <message>
-        <source>%1 %</source>
+        <source>none</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 of %2 questions%3</source>
+        <source>Your answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The right answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No question was missed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No question was answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrendChart</name>
+    <message>
+        <source>%1 %</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -721,7 +929,40 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>. Average of the last five: %1</source>
+        <source>en_CA</source>
+        <extracomment>The locale whose month names the dates of this translation use.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mock exam of %1: %2 of %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test of %1: %2 of %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. Left and Right choose a test, Enter shows its questions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ended early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mock exam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pass mark</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -814,7 +1055,10 @@ folder that holds study/ or answers/ itself; it is then kept there.
 Any other argument is ignored.
 
 Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite
-(~/.local/share/orvane/history.sqlite); delete that file to start afresh.</source>
+(~/.local/share/orvane/history.sqlite); delete that file to start afresh.
+On My Progress, Alt+D drills the questions missed and the checks due,
+Alt+M starts a mock exam (20 questions, 30 minutes, 12 right to pass) and
+Alt+P reviews any past test.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -147,6 +147,88 @@
     </message>
 </context>
 <context>
+    <name>MockExam</name>
+    <message>
+        <source>Passed: %1 of %2</source>
+        <translation>Réussi&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Not yet: %1 of %2</source>
+        <translation>Pas encore&#xa0;: %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>MockExamView</name>
+    <message>
+        <source>Mock exam: %1 questions, %2 minutes, %3 right answers to pass.</source>
+        <translation>Examen blanc de %1 questions en %2 minutes, %3 bonnes réponses pour réussir.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>Keys: A to D or 1 to 4 choose an option, Enter goes on to the next question.</source>
+        <translation>Touches&#xa0;: A à D ou 1 à 4 choisissent une option, Entrée passe à la question suivante.</translation>
+    </message>
+    <message>
+        <source>The questions missed</source>
+        <translation>Les questions manquées</translation>
+    </message>
+    <message>
+        <source>You chose %1</source>
+        <translation>Vous avez choisi %1</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the exam</source>
+        <translation>&amp;Quitter l&apos;examen</translation>
+    </message>
+    <message>
+        <source>&amp;Back to My Progress</source>
+        <translation>&amp;Retour à Mes progrès</translation>
+    </message>
+    <message>
+        <source>Ends the exam now; it is kept as ended early</source>
+        <translation>Termine l&apos;examen maintenant&#xa0;; il est gardé comme arrêté avant la fin</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Question %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2: %3 %4</source>
+        <translation>Question %1 sur %2&#xa0;: %3 %4</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2: choose one of the options first.</source>
+        <translation>Question %1 sur %2&#xa0;: choisissez d&apos;abord une des options.</translation>
+    </message>
+    <message>
+        <source>Choose one of the options first.</source>
+        <translation>Choisissez d&apos;abord une des options.</translation>
+    </message>
+    <message>
+        <source>Time left: %1:%2</source>
+        <translation>Temps restant&#xa0;: %1:%2</translation>
+    </message>
+    <message>
+        <source>%1 minutes left.</source>
+        <translation>Il reste %1 minutes.</translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>Le temps est écoulé</translation>
+    </message>
+    <message>
+        <source>Time is up.</source>
+        <translation>Le temps est écoulé.</translation>
+    </message>
+    <message>
+        <source>%1 questions missed are listed with the right answers.</source>
+        <translation>Les %1 questions manquées sont données avec les bonnes réponses.</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>This page has nothing to print. Ctrl+P prints a chapter, an answer or the report of a test.</source>
@@ -360,18 +442,6 @@
         <translation>Aucun test terminé pour l&apos;instant.</translation>
     </message>
     <message>
-        <source>Your completed test: %1</source>
-        <translation>Votre test terminé&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Average of your last %1 completed tests: %2</source>
-        <translation>Moyenne de vos %1 derniers tests terminés&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1. %2 (%3 missed)</source>
-        <translation>%1. %2 (%3 manquée(s))</translation>
-    </message>
-    <message>
         <source>Chapter %1</source>
         <translation>Chapitre %1</translation>
     </message>
@@ -416,10 +486,6 @@
         <translation>Choisissez d&apos;abord une des options.</translation>
     </message>
     <message>
-        <source>Correct</source>
-        <translation>Bonne réponse</translation>
-    </message>
-    <message>
         <source>The answer is %1: %2</source>
         <translation>La réponse est %1&#xa0;: %2</translation>
     </message>
@@ -436,8 +502,88 @@
         <translation>Question suivante</translation>
     </message>
     <message>
-        <source>Press &quot;Drill my mistakes&quot; to answer them again, one at a time. A question leaves the drill once you answer it right twice in a row.</source>
-        <translation>Appuyez sur «&#xa0;Réviser mes erreurs&#xa0;» pour y répondre de nouveau, une à la fois. Une question quitte la révision dès que vous y répondez juste deux fois de suite.</translation>
+        <source>&amp;Mock exam</source>
+        <translation>Examen &amp;blanc</translation>
+    </message>
+    <message>
+        <source>20 questions from the whole bank in 30 minutes; 12 right answers pass</source>
+        <translation>20 questions de toute la banque en 30 minutes&#xa0;; 12 bonnes réponses suffisent</translation>
+    </message>
+    <message>
+        <source>&amp;Past tests</source>
+        <translation>&amp;Tests passés</translation>
+    </message>
+    <message>
+        <source>Shows any past test with its answers</source>
+        <translation>Montre n&apos;importe quel test passé avec ses réponses</translation>
+    </message>
+    <message>
+        <source>Last completed test: %1 of %2 right, %3</source>
+        <translation>Dernier test terminé&#xa0;: %1 justes sur %2, %3</translation>
+    </message>
+    <message>
+        <source>Last %1 completed tests: %2 of %3 right, %4</source>
+        <translation>%1 derniers tests terminés&#xa0;: %2 justes sur %3, %4</translation>
+    </message>
+    <message>
+        <source>Due for a check today: %1</source>
+        <translation>À vérifier aujourd&apos;hui&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2 (1 to drill)</source>
+        <translation>%1. %2 (1 à réviser)</translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3 to drill)</source>
+        <translation>%1. %2 (%3 à réviser)</translation>
+    </message>
+    <message>
+        <source>None: nothing is left to drill.</source>
+        <translation>Aucun&#xa0;: plus rien à réviser.</translation>
+    </message>
+    <message>
+        <source>1 check due today.</source>
+        <translation>1 vérification aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>%1 checks due today.</source>
+        <translation>%1 vérifications aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>Press &quot;Drill my mistakes&quot; to answer them again, one at a time. A question leaves the drill once you answer it right twice in a row, and comes back for a check 3, 10 and 30 days later.</source>
+        <translation>Appuyez sur «&#xa0;Réviser mes erreurs&#xa0;» pour y répondre de nouveau, une à la fois. Une question quitte la révision après deux bonnes réponses de suite, et revient pour une vérification 3, 10 et 30 jours plus tard.</translation>
+    </message>
+    <message>
+        <source>A check of a question you mastered. 1 question left.</source>
+        <translation>Vérification d&apos;une question maîtrisée. Il reste 1 question.</translation>
+    </message>
+    <message>
+        <source>A check of a question you mastered. %1 questions left.</source>
+        <translation>Vérification d&apos;une question maîtrisée. Il reste %1 questions.</translation>
+    </message>
+    <message>
+        <source>Correct.</source>
+        <translation>Bonne réponse.</translation>
+    </message>
+    <message>
+        <source>Nothing left to drill</source>
+        <translation>Plus rien à réviser</translation>
+    </message>
+    <message>
+        <source>Still known: the next check is in %1 days.</source>
+        <translation>Toujours sue&#xa0;: prochaine vérification dans %1 jours.</translation>
+    </message>
+    <message>
+        <source>Still known after its last check.</source>
+        <translation>Toujours sue après sa dernière vérification.</translation>
+    </message>
+    <message>
+        <source>Right once; once more to master it.</source>
+        <translation>Juste une fois&#xa0;; encore une pour la maîtriser.</translation>
+    </message>
+    <message>
+        <source>Mastered: it leaves the drill.</source>
+        <translation>Maîtrisée&#xa0;: elle quitte la révision.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +603,45 @@
     <message>
         <source>List of All Incorrect Answers</source>
         <translation>Liste de toutes les réponses fausses</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewView</name>
+    <message>
+        <source>Past tests, newest first:</source>
+        <translation>Tests passés, du plus récent&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Past tests</source>
+        <translation>Tests passés</translation>
+    </message>
+    <message>
+        <source>The questions of the test</source>
+        <translation>Les questions du test</translation>
+    </message>
+    <message>
+        <source>&amp;Back to My Progress</source>
+        <translation>&amp;Retour à Mes progrès</translation>
+    </message>
+    <message>
+        <source>%1, mock exam: %2 of %3</source>
+        <translation>%1, examen blanc&#xa0;: %2 sur %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1&#xa0;: %2 sur %3</translation>
+    </message>
+    <message>
+        <source>, ended early</source>
+        <translation>, arrêté avant la fin</translation>
+    </message>
+    <message>
+        <source>Earlier tests...</source>
+        <translation>Tests plus anciens...</translation>
+    </message>
+    <message>
+        <source>The answers of this test were not kept.</source>
+        <translation>Les réponses de ce test n&apos;ont pas été gardées.</translation>
     </message>
 </context>
 <context>
@@ -702,14 +887,37 @@
     </message>
 </context>
 <context>
+    <name>TestReview</name>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Your answer: %1</source>
+        <translation>Votre réponse&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The right answer: %1</source>
+        <translation>La bonne réponse&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Answer page %1</source>
+        <translation>Page de réponse %1</translation>
+    </message>
+    <message>
+        <source>No question was missed.</source>
+        <translation>Aucune question manquée.</translation>
+    </message>
+    <message>
+        <source>No question was answered.</source>
+        <translation>Aucune question répondue.</translation>
+    </message>
+</context>
+<context>
     <name>TrendChart</name>
     <message>
         <source>%1 %</source>
         <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>%1 of %2 questions%3</source>
-        <translation>%1 sur %2 questions%3</translation>
     </message>
     <message>
         <source>, ended early</source>
@@ -728,8 +936,41 @@
         <translation>Du plus ancien au plus récent&#xa0;: </translation>
     </message>
     <message>
-        <source>. Average of the last five: %1</source>
-        <translation>. Moyenne des cinq derniers&#xa0;: %1</translation>
+        <source>en_CA</source>
+        <extracomment>The locale whose month names the dates of this translation use.</extracomment>
+        <translation>fr_CA</translation>
+    </message>
+    <message>
+        <source>Mock exam of %1: %2 of %3, %4</source>
+        <translation>Examen blanc du %1&#xa0;: %2 sur %3, %4</translation>
+    </message>
+    <message>
+        <source>Test of %1: %2 of %3, %4</source>
+        <translation>Test du %1&#xa0;: %2 sur %3, %4</translation>
+    </message>
+    <message>
+        <source>. Left and Right choose a test, Enter shows its questions.</source>
+        <translation>. Gauche et Droite choisissent un test, Entrée montre ses questions.</translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation>test</translation>
+    </message>
+    <message>
+        <source>ended early</source>
+        <translation>arrêté tôt</translation>
+    </message>
+    <message>
+        <source>mock exam</source>
+        <translation>examen blanc</translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation>moyenne</translation>
+    </message>
+    <message>
+        <source>pass mark</source>
+        <translation>note de passage</translation>
     </message>
 </context>
 <context>
@@ -827,7 +1068,10 @@ folder that holds study/ or answers/ itself; it is then kept there.
 Any other argument is ignored.
 
 Every test is remembered in $XDG_DATA_HOME/orvane/history.sqlite
-(~/.local/share/orvane/history.sqlite); delete that file to start afresh.</source>
+(~/.local/share/orvane/history.sqlite); delete that file to start afresh.
+On My Progress, Alt+D drills the questions missed and the checks due,
+Alt+M starts a mock exam (20 questions, 30 minutes, 12 right to pass) and
+Alt+P reviews any past test.</source>
         <translation>Préparez l&apos;examen de citoyenneté canadienne&#xa0;: lisez le guide d&apos;étude, mesurez
 vos connaissances avec les questions d&apos;exercice et passez un test au hasard.
 
@@ -845,7 +1089,10 @@ dossier qui contient lui-même study/ ou answers/&#xa0;; il est alors conservé 
 Tout autre argument est ignoré.
 
 Chaque test est mémorisé dans $XDG_DATA_HOME/orvane/history.sqlite
-(~/.local/share/orvane/history.sqlite)&#xa0;; effacez-le pour repartir à zéro.</translation>
+(~/.local/share/orvane/history.sqlite)&#xa0;; effacez-le pour repartir à zéro.
+À la page Mes progrès, Alt+R révise les questions manquées et les vérifications
+dues, Alt+B lance un examen blanc (20 questions, 30 minutes, 12 justes pour
+réussir) et Alt+T montre n&apos;importe quel test passé.</translation>
     </message>
 </context>
 </TS>

@@ -41,20 +41,20 @@ int ChapterReview::practiceNumber(const QString& questionLine) {
     return questionLine.left(digits).toInt();
 }
 
-QList<ChapterReview::Chapter> ChapterReview::mostMissed(const QList<drill::QuestionState>& states,
-                                                        const QuestionBank& bank, int limit) const {
-    QMap<int, int> misses;
+QList<ChapterReview::Chapter> ChapterReview::toReview(const QList<drill::QuestionState>& states,
+                                                      const QuestionBank& bank) const {
+    QMap<int, int> waiting;
     for (const drill::QuestionState& state : states) {
-        if (state.misses == 0)
+        if (!drill::inDrill(state))
             continue;
         const int practice = practiceNumber(bank.QuestionText(state.record));
         for (int chapter : chaptersOf(practice))
-            misses[chapter] += state.misses;
+            ++waiting[chapter];
     }
     QList<Chapter> chapters;
-    for (auto it = misses.cbegin(); it != misses.cend(); ++it)
+    for (auto it = waiting.cbegin(); it != waiting.cend(); ++it)
         chapters.append({it.key(), it.value()});
     std::stable_sort(chapters.begin(), chapters.end(),
-                     [](const Chapter& a, const Chapter& b) { return a.misses > b.misses; });
-    return chapters.mid(0, limit);
+                     [](const Chapter& a, const Chapter& b) { return a.questions > b.questions; });
+    return chapters;
 }

@@ -14,7 +14,7 @@ class ChapterReview {
 public:
     struct Chapter {
         int chapter = 0;
-        int misses = 0;
+        int questions = 0; // its questions still in the drill
         friend bool operator==(const Chapter&, const Chapter&) = default;
     };
 
@@ -27,9 +27,11 @@ public:
     // The practice number a bank question line starts with ("12. Who ..."), 0 when none.
     static int practiceNumber(const QString& questionLine);
 
-    // Chapters by misses, most first, then by number; at most `limit` of them.
-    QList<Chapter> mostMissed(const QList<drill::QuestionState>& states, const QuestionBank& bank,
-                              int limit) const;
+    // Every chapter with a question still to drill, the most such questions first, then by
+    // number. A question counts once, however often it was missed: the list shrinks as the
+    // drill does.
+    QList<Chapter> toReview(const QList<drill::QuestionState>& states,
+                            const QuestionBank& bank) const;
 
 private:
     QHash<int, QList<int>> m_chapters;

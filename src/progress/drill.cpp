@@ -15,20 +15,53 @@ double FinishedTest::rate() const {
 
 namespace drill {
 
+bool inDrill(const QuestionState& state) {
+    return state.misses > 0 && state.rightRun < kRightInARowToLeave;
+}
+
+bool checkDue(const QuestionState& state, qint64 now) {
+    return !inDrill(state) && state.dueAt && *state.dueAt <= now;
+}
+
+qint64 dayStart(qint64 at, int days) {
+    return QDateTime::fromMSecsSinceEpoch(at).date().addDays(days).startOfDay().toMSecsSinceEpoch();
+}
+
 void apply(QuestionState& state, const AskedQuestion& answer, qint64 at, qint64 order) {
+    const bool wasInDrill = inDrill(state);
+    const bool wasDue = checkDue(state, at);
     state.record = answer.record;
     state.rightRun = answer.right() ? state.rightRun + 1 : 0;
     state.misses += answer.right() ? 0 : 1;
     state.lastAt = at;
     state.lastAnswer = order;
+    if (!answer.right()) {
+        state.dueAt.reset();
+        state.checks = 0;
+    } else if (wasInDrill && !inDrill(state)) {
+        state.checks = 0;
+        state.dueAt = dayStart(at, kCheckDays[0]);
+    } else if (wasDue) {
+        // A right answer before the day comes is no check: it says nothing about forgetting.
+        ++state.checks;
+        state.dueAt.reset();
+        if (state.checks < kChecks)
+            state.dueAt = dayStart(at, kCheckDays[state.checks]);
+    }
 }
 
-QList<int> queue(const QList<QuestionState>& states) {
+QList<int> queue(const QList<QuestionState>& states, qint64 now) {
+    QList<QuestionState> due;
     QList<QuestionState> waiting;
     for (const QuestionState& s : states) {
-        if (s.misses > 0 && s.rightRun < kRightInARowToLeave)
+        if (checkDue(s, now))
+            due.append(s);
+        else if (inDrill(s))
             waiting.append(s);
     }
+    std::sort(due.begin(), due.end(), [](const QuestionState& x, const QuestionState& y) {
+        return x.dueAt != y.dueAt ? *x.dueAt < *y.dueAt : x.record < y.record;
+    });
     std::sort(waiting.begin(), waiting.end(), [](const QuestionState& x, const QuestionState& y) {
         if (x.misses != y.misses)
             return x.misses > y.misses;
@@ -37,7 +70,7 @@ QList<int> queue(const QList<QuestionState>& states) {
         return x.lastAnswer < y.lastAnswer;
     });
     QList<int> records;
-    for (const QuestionState& s : waiting)
+    for (const QuestionState& s : due + waiting)
         records.append(s.record);
     return records;
 }
@@ -49,8 +82,8 @@ QList<QuestionState> replay(const QList<Attempt>& attempts) {
     return states.values();
 }
 
-QList<int> queue(const QList<Attempt>& attempts) {
-    return queue(replay(attempts));
+QList<int> queue(const QList<Attempt>& attempts, qint64 now) {
+    return queue(replay(attempts), now);
 }
 
 } // namespace drill

@@ -21,6 +21,7 @@ struct FinishedTest {
     int length = 0; // the number of questions the test was set to
     bool endedEarly = false;
     QList<AskedQuestion> questions; // answered ones, in the order asked
+    bool mock = false;              // a mock exam of My Progress, not the Test Yourself page's
 
     int correct() const;
     int incorrect() const { return int(questions.size()) - correct(); }

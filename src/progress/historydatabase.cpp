@@ -47,6 +47,9 @@ const char* const kVersion2Tables[] = {
     "SELECT token FROM pending_applied",
     "SELECT id, kind, tests, place, dismissed FROM notice",
 };
+const char* const kVersion3Tables[] = {
+    "SELECT checks FROM question_state",
+};
 
 QString bootId() {
     QFile file(QStringLiteral("/proc/sys/kernel/random/boot_id"));
@@ -193,6 +196,8 @@ HistoryDatabase::Result HistoryDatabase::inspectSnapshot(int* version) {
     QList<const char*> tables(std::begin(kVersion1Tables), std::end(kVersion1Tables));
     if (*version >= 2)
         tables.append(QList<const char*>(std::begin(kVersion2Tables), std::end(kVersion2Tables)));
+    if (*version >= 3)
+        tables.append(QList<const char*>(std::begin(kVersion3Tables), std::end(kVersion3Tables)));
     for (const char* table : tables) {
         if (!query.exec(QLatin1String(table) + QLatin1String(" LIMIT 0"))) {
             const Result r = classify(query.lastError());
@@ -257,44 +262,49 @@ HistoryDatabase::Result HistoryDatabase::prepare(int version) {
                                 " answered_at INTEGER NOT NULL,"
                                 " kind TEXT NOT NULL CHECK (kind IN ('test', 'drill')))");
     }
-    steps
-        // What kind of test it was: the random test of the Test Yourself page so far.
-        << QStringLiteral("ALTER TABLE test ADD COLUMN kind TEXT NOT NULL DEFAULT 'random'")
-        // A test's answers are written together, so their ids follow on from this one: a
-        // test's answers are read back by id, without an index of their own.
-        << QStringLiteral("ALTER TABLE test ADD COLUMN first_answer INTEGER")
-        << QStringLiteral("UPDATE test SET first_answer = f.first FROM"
-                          " (SELECT test_id, MIN(id) AS first FROM answer"
-                          "  WHERE test_id IS NOT NULL GROUP BY test_id) AS f"
-                          " WHERE f.test_id = test.id")
-        // Version 1's index of answers by question served no query and took a quarter of
-        // the file; the kept state below answers what it was meant for.
-        << QStringLiteral("DROP INDEX IF EXISTS answer_record")
-        << QStringLiteral("CREATE INDEX test_recent ON test(ended_early, ended_at)")
-        << QStringLiteral("CREATE TABLE question_state ("
-                          " record INTEGER PRIMARY KEY,"
-                          " misses INTEGER NOT NULL,"
-                          " right_run INTEGER NOT NULL," // right answers since the last miss
-                          " last_at INTEGER NOT NULL,"
-                          " last_answer INTEGER NOT NULL," // answer.id of the last answer
-                          " due_at INTEGER)")              // when to ask it again; none yet
-        << QStringLiteral("CREATE TABLE session ("
-                          " id INTEGER PRIMARY KEY,"
-                          " boot TEXT NOT NULL,"
-                          " pid INTEGER NOT NULL,"
-                          " applied INTEGER NOT NULL DEFAULT 0)")
-        << QStringLiteral("CREATE TABLE pending_applied (token TEXT PRIMARY KEY)")
-        << QStringLiteral("CREATE TABLE notice ("
-                          " id INTEGER PRIMARY KEY,"
-                          " kind TEXT NOT NULL,"     // damaged, foreign, not a database
-                          " tests INTEGER NOT NULL," // recovered from it
-                          " place TEXT NOT NULL,"    // where it was set aside
-                          " dismissed INTEGER NOT NULL DEFAULT 0)");
+    if (now < 2)
+        steps
+            // What kind of test it was: the random test of the Test Yourself page, or a mock exam.
+            << QStringLiteral("ALTER TABLE test ADD COLUMN kind TEXT NOT NULL DEFAULT 'random'")
+            // A test's answers are written together, so their ids follow on from this one: a
+            // test's answers are read back by id, without an index of their own.
+            << QStringLiteral("ALTER TABLE test ADD COLUMN first_answer INTEGER")
+            << QStringLiteral("UPDATE test SET first_answer = f.first FROM"
+                              " (SELECT test_id, MIN(id) AS first FROM answer"
+                              "  WHERE test_id IS NOT NULL GROUP BY test_id) AS f"
+                              " WHERE f.test_id = test.id")
+            // Version 1's index of answers by question served no query and took a quarter of
+            // the file; the kept state below answers what it was meant for.
+            << QStringLiteral("DROP INDEX IF EXISTS answer_record")
+            << QStringLiteral("CREATE INDEX test_recent ON test(ended_early, ended_at)")
+            << QStringLiteral("CREATE TABLE question_state ("
+                              " record INTEGER PRIMARY KEY,"
+                              " misses INTEGER NOT NULL,"
+                              " right_run INTEGER NOT NULL," // right answers since the last miss
+                              " last_at INTEGER NOT NULL,"
+                              " last_answer INTEGER NOT NULL," // answer.id of the last answer
+                              " due_at INTEGER)")              // when to ask it again; none yet
+            << QStringLiteral("CREATE TABLE session ("
+                              " id INTEGER PRIMARY KEY,"
+                              " boot TEXT NOT NULL,"
+                              " pid INTEGER NOT NULL,"
+                              " applied INTEGER NOT NULL DEFAULT 0)")
+            << QStringLiteral("CREATE TABLE pending_applied (token TEXT PRIMARY KEY)")
+            << QStringLiteral("CREATE TABLE notice ("
+                              " id INTEGER PRIMARY KEY,"
+                              " kind TEXT NOT NULL,"     // damaged, foreign, not a database
+                              " tests INTEGER NOT NULL," // recovered from it
+                              " place TEXT NOT NULL,"    // where it was set aside
+                              " dismissed INTEGER NOT NULL DEFAULT 0)");
+    // Version 3: the spaced checks. Their dates were never written before, so every question's
+    // state is worked out again from its answers, below.
+    steps << QStringLiteral("ALTER TABLE question_state ADD COLUMN checks INTEGER NOT NULL "
+                            "DEFAULT 0"); // checks passed since it last left the drill
     for (const QString& step : steps) {
         if (Result r = exec(query, step); !r.ok())
             return fail(r);
     }
-    if (now == 1) {
+    if (now >= 1) {
         if (Result r = rebuildStates(query); !r.ok())
             return fail(r);
     }
@@ -325,16 +335,25 @@ HistoryDatabase::Result HistoryDatabase::rebuildStates(QSqlQuery& query) {
     query.finish();
     if (Result r = exec(query, QStringLiteral("DELETE FROM question_state")); !r.ok())
         return r;
-    query.prepare(QStringLiteral("INSERT INTO question_state (record, misses, right_run, "
-                                 "last_at, last_answer) VALUES (?, ?, ?, ?, ?)"));
     for (const drill::QuestionState& s : states) {
-        for (const QVariant& v : {QVariant(s.record), QVariant(s.misses), QVariant(s.rightRun),
-                                  QVariant(s.lastAt), QVariant(s.lastAnswer)})
-            query.addBindValue(v);
-        if (!query.exec())
-            return classify(query.lastError());
+        if (Result r = writeState(s); !r.ok())
+            return r;
     }
     return {};
+}
+
+HistoryDatabase::Result HistoryDatabase::writeState(const drill::QuestionState& s) {
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(QStringLiteral("INSERT OR REPLACE INTO question_state (record, misses, "
+                                 "right_run, last_at, last_answer, due_at, checks) "
+                                 "VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    for (const QVariant& v :
+         {QVariant(s.record), QVariant(s.misses), QVariant(s.rightRun), QVariant(s.lastAt),
+          QVariant(s.lastAnswer),
+          s.dueAt ? QVariant(*s.dueAt) : QVariant(QMetaType(QMetaType::LongLong)),
+          QVariant(s.checks)})
+        query.addBindValue(v);
+    return query.exec() ? Result{} : classify(query.lastError());
 }
 
 // In id order, a chunk at a time, read with a connection of its own to the damaged file: the
@@ -498,31 +517,39 @@ HistoryDatabase::Result HistoryDatabase::writeAnswer(const AskedQuestion& answer
     *id = query.lastInsertId().toLongLong();
     if (!validAnswer(answer))
         return {};
-    // The question's state moves with the answer, in the same transaction (primary key).
-    const bool right = answer.right();
-    query.prepare(QStringLiteral(
-        "INSERT INTO question_state (record, misses, right_run, last_at, last_answer)"
-        " VALUES (?, ?, ?, ?, ?) ON CONFLICT (record) DO UPDATE SET"
-        " misses = misses + excluded.misses,"
-        " right_run = CASE WHEN excluded.misses = 0 THEN right_run + 1 ELSE 0 END,"
-        " last_at = excluded.last_at, last_answer = excluded.last_answer"));
-    for (const QVariant& v : {QVariant(answer.record), QVariant(right ? 0 : 1),
-                              QVariant(right ? 1 : 0), QVariant(at), QVariant(*id)})
-        query.addBindValue(v);
+    // The question's state moves with the answer, in the same transaction, by the drill's own
+    // rules (read and written by primary key).
+    query.prepare(QStringLiteral("SELECT misses, right_run, last_at, last_answer, due_at, checks "
+                                 "FROM question_state WHERE record = ?"));
+    query.addBindValue(answer.record);
     if (!query.exec())
         return classify(query.lastError());
-    return {};
+    drill::QuestionState state;
+    if (query.next()) {
+        state.misses = query.value(0).toInt();
+        state.rightRun = query.value(1).toInt();
+        state.lastAt = query.value(2).toLongLong();
+        state.lastAnswer = query.value(3).toLongLong();
+        if (!query.value(4).isNull())
+            state.dueAt = query.value(4).toLongLong();
+        state.checks = query.value(5).toInt();
+    }
+    query.finish();
+    drill::apply(state, answer, at, *id);
+    return writeState(state);
 }
 
 HistoryDatabase::Result HistoryDatabase::writeTest(const FinishedTest& test) {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     const qint64 at = test.endedAt.toMSecsSinceEpoch();
     query.prepare(QStringLiteral("INSERT INTO test (ended_at, length, answered, correct, "
-                                 "incorrect, rate, ended_early) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+                                 "incorrect, rate, ended_early, kind) "
+                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant& value :
          {QVariant(at), QVariant(test.length), QVariant(int(test.questions.size())),
           QVariant(test.correct()), QVariant(test.incorrect()), QVariant(test.rate()),
-          QVariant(test.endedEarly ? 1 : 0)})
+          QVariant(test.endedEarly ? 1 : 0),
+          QVariant(test.mock ? QStringLiteral("mock") : QStringLiteral("random"))})
         query.addBindValue(value);
     if (!query.exec())
         return classify(query.lastError());
@@ -613,16 +640,18 @@ HistoryDatabase::Result HistoryDatabase::read(qint64 session, Snapshot* out) {
     // whatever the size of the history.
     for (int early : {0, 1}) {
         if (Result r = exec(query, QStringLiteral("SELECT id, ended_at, length, answered, correct,"
-                                                  " rate FROM test WHERE ended_early = %1"
+                                                  " rate, %3 FROM test WHERE ended_early = %1"
                                                   " ORDER BY ended_at DESC, id DESC LIMIT %2")
                                        .arg(early)
-                                       .arg(kRecentTests));
+                                       .arg(kRecentTests)
+                                       .arg(version >= 2 ? "kind" : "'random'"));
             !r.ok())
             return end(r);
         while (query.next()) {
             tests.append({QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong()),
                           query.value(2).toInt(), query.value(3).toInt(), query.value(4).toInt(),
-                          query.value(5).toDouble(), early == 1, query.value(0).toLongLong()});
+                          query.value(5).toDouble(), early == 1, query.value(0).toLongLong(),
+                          query.value(6).toString() == QLatin1String("mock")});
             out->completedAny |= early == 0;
         }
         if (query.lastError().isValid())
@@ -638,7 +667,8 @@ HistoryDatabase::Result HistoryDatabase::read(qint64 session, Snapshot* out) {
     }
     // At most one row per question of the bank, by primary key.
     if (Result r = exec(query, QStringLiteral("SELECT record, misses, right_run, last_at, "
-                                              "last_answer, due_at FROM question_state"));
+                                              "last_answer, due_at, %1 FROM question_state")
+                                   .arg(version >= 3 ? "checks" : "0"));
         !r.ok())
         return end(r);
     while (query.next()) {
@@ -650,6 +680,7 @@ HistoryDatabase::Result HistoryDatabase::read(qint64 session, Snapshot* out) {
         s.lastAnswer = query.value(4).toLongLong();
         if (!query.value(5).isNull())
             s.dueAt = query.value(5).toLongLong();
+        s.checks = query.value(6).toInt();
         if (s.record >= 1 && s.record <= 179)
             out->states.append(s);
     }
@@ -670,6 +701,74 @@ HistoryDatabase::Result HistoryDatabase::read(qint64 session, Snapshot* out) {
     if (query.next())
         out->applied = query.value(0).toLongLong();
     return end({});
+}
+
+HistoryDatabase::Result HistoryDatabase::listTests(qint64 beforeAt, qint64 beforeId, int limit,
+                                                   QList<TestRow>* out) {
+    out->clear();
+    int version = 0;
+    if (Result r = inspect(&version); !r.ok() || version < 2)
+        return r;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    // Index test_recent (ended_early, ended_at), read backwards from where the list stopped,
+    // once for each kind of end: `limit` rows at most, however long the history.
+    for (int early : {0, 1}) {
+        query.prepare(QStringLiteral("SELECT id, ended_at, length, answered, correct, rate, kind "
+                                     "FROM test WHERE ended_early = ? AND ended_at <= ? AND NOT "
+                                     "(ended_at = ? AND id >= ?) ORDER BY ended_at DESC, id DESC "
+                                     "LIMIT ?"));
+        for (const QVariant& v : {QVariant(early), QVariant(beforeAt), QVariant(beforeAt),
+                                  QVariant(beforeId), QVariant(limit)})
+            query.addBindValue(v);
+        if (!query.exec())
+            return classify(query.lastError());
+        while (query.next())
+            out->append({QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong()),
+                         query.value(2).toInt(), query.value(3).toInt(), query.value(4).toInt(),
+                         query.value(5).toDouble(), early == 1, query.value(0).toLongLong(),
+                         query.value(6).toString() == QLatin1String("mock")});
+    }
+    std::sort(out->begin(), out->end(), [](const TestRow& a, const TestRow& b) {
+        return a.endedAt != b.endedAt ? a.endedAt > b.endedAt : a.id > b.id;
+    });
+    out->resize(qMin(out->size(), qsizetype(limit)));
+    return {};
+}
+
+HistoryDatabase::Result HistoryDatabase::readTest(qint64 id, FinishedTest* out) {
+    *out = {};
+    int version = 0;
+    if (Result r = inspect(&version); !r.ok() || version < 2)
+        return r;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    // By primary key; its answers follow on from first_answer, read by primary key too.
+    query.prepare(QStringLiteral("SELECT ended_at, length, ended_early, kind, first_answer, "
+                                 "answered FROM test WHERE id = ?"));
+    query.addBindValue(id);
+    if (!query.exec())
+        return classify(query.lastError());
+    if (!query.next())
+        return {};
+    out->endedAt = QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong());
+    out->length = query.value(1).toInt();
+    out->endedEarly = query.value(2).toInt() != 0;
+    out->mock = query.value(3).toString() == QLatin1String("mock");
+    const qint64 first = query.value(4).toLongLong();
+    const int answered = query.value(5).toInt();
+    query.finish();
+    query.prepare(QStringLiteral("SELECT record, given, key FROM answer WHERE id >= ? AND id < ? "
+                                 "AND test_id = ? ORDER BY id"));
+    query.addBindValue(first);
+    query.addBindValue(first + answered);
+    query.addBindValue(id);
+    if (!query.exec())
+        return classify(query.lastError());
+    while (query.next())
+        out->questions.append(
+            {query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt()});
+    return query.lastError().isValid() ? classify(query.lastError()) : Result{};
 }
 
 QList<HistoryDatabase::TestRow> HistoryDatabase::keepRecent(QList<TestRow> tests) {

@@ -11,7 +11,7 @@
 // My Progress shows without going through every answer ever given.
 class HistoryDatabase {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     static constexpr int kRecentTests = 15;    // the chart's bars
     static constexpr int kRecentCompleted = 5; // the average under them
 
@@ -43,6 +43,7 @@ public:
         double rate = 0.0;
         bool endedEarly = false;
         qint64 id = 0;
+        bool mock = false;
     };
     // What one read sees, all from the same moment of the file.
     struct Snapshot {
@@ -91,10 +92,10 @@ public:
     Result open(bool readOnly, int busyMs);
     void close();
     bool isOpen() const;
-    // The file's version: 0 for an empty file, 1 or 2 for ours. A file with other tables is
+    // The file's version: 0 for an empty file, 1 to 3 for ours. A file with other tables is
     // Foreign, one of a later release Newer; neither is changed.
     Result inspect(int* version);
-    Result prepare(int version); // makes the tables, or brings version 1 up to date
+    Result prepare(int version); // makes the tables, or brings an earlier version up to date
     Result quickCheck();
     // Copies every row that can still be read from a damaged file set aside into this new
     // one, and leaves a notice of it; `tests`: how many tests were recovered.
@@ -108,6 +109,10 @@ public:
     // In one transaction: what queued up while the last write was made goes in together.
     Result write(const QList<Job>& jobs, qint64 session);
     Result read(qint64 session, Snapshot* out);
+    // Tests that ended before (`beforeAt`, `beforeId`), newest first, at most `limit`.
+    Result listTests(qint64 beforeAt, qint64 beforeId, int limit, QList<TestRow>* out);
+    // One test with its answers, in the order asked.
+    Result readTest(qint64 id, FinishedTest* out);
 
     // The chronological list cut to what the chart and the average need: the last
     // kRecentTests tests, and the last kRecentCompleted completed ones even when older.
@@ -119,6 +124,7 @@ private:
     Result inspectSnapshot(int* version);
     Result exec(class QSqlQuery& query, const QString& sql);
     Result rebuildStates(class QSqlQuery& query);
+    Result writeState(const drill::QuestionState& state);
     void copyRows(class QSqlQuery& query, const QString& table, const QString& columns);
     Result writeTest(const FinishedTest& test);
     Result writeAnswer(const AskedQuestion& answer, qint64 at, qint64 testId, int position,

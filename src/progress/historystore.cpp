@@ -8,6 +8,8 @@
 #include <QMap>
 #include <QRandomGenerator>
 
+#include <limits>
+
 #include <algorithm>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -292,8 +294,8 @@ HistoryStore::View HistoryStore::view() {
             }
             const qint64 at = e.test.endedAt.toMSecsSinceEpoch();
             tests.append({e.test.endedAt, e.test.length, int(e.test.questions.size()),
-                          e.test.correct(), e.test.rate(), e.test.endedEarly,
-                          kUnwritten + job.seq});
+                          e.test.correct(), e.test.rate(), e.test.endedEarly, kUnwritten + job.seq,
+                          e.test.mock});
             v.completedAny |= !e.test.endedEarly;
             for (const AskedQuestion& q : e.test.questions)
                 drill::apply(states[q.record], q, at, ++order);
@@ -310,12 +312,61 @@ HistoryStore::View HistoryStore::view() {
 QList<HistoryStore::Test> HistoryStore::recentTests() {
     QList<Test> tests;
     for (const HistoryDatabase::TestRow& t : view().recent)
-        tests.append({t.endedAt, t.length, t.answered, t.correct, t.rate, t.endedEarly});
+        tests.append(
+            {t.endedAt, t.length, t.answered, t.correct, t.rate, t.endedEarly, t.id, t.mock});
     return tests;
 }
 
 QList<drill::QuestionState> HistoryStore::questionStates() {
     return view().states;
+}
+
+HistoryDatabase* HistoryStore::reader() {
+    if (!m_reader || !m_reader->isOpen())
+        view(); // opens it, where the file can be read
+    return m_reader && m_reader->isOpen() ? m_reader.get() : nullptr;
+}
+
+QList<HistoryStore::Test> HistoryStore::pastTests(const std::optional<Test>& after, int limit) {
+    collect();
+    QList<HistoryDatabase::TestRow> rows;
+    const qint64 beforeAt =
+        after ? after->endedAt.toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
+    const qint64 beforeId = after ? after->id : std::numeric_limits<qint64>::max();
+    if (HistoryDatabase* db = reader(); db && (!after || after->id < kUnwritten))
+        db->listTests(beforeAt, qMin(beforeId, kUnwritten), limit, &rows);
+    // Then this run's unwritten ones, each where its end puts it.
+    for (const HistoryDatabase::Job& job : m_jobs) {
+        for (const HistoryDatabase::Entry& e : job.entries) {
+            const qint64 id = kUnwritten + job.seq;
+            const qint64 at = e.test.endedAt.toMSecsSinceEpoch();
+            if (e.drill || (after && (at > beforeAt || (at == beforeAt && id >= beforeId))))
+                continue;
+            rows.append({e.test.endedAt, e.test.length, int(e.test.questions.size()),
+                         e.test.correct(), e.test.rate(), e.test.endedEarly, id, e.test.mock});
+        }
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return a.endedAt != b.endedAt ? a.endedAt > b.endedAt : a.id > b.id;
+    });
+    QList<Test> tests;
+    for (const auto& t : rows.mid(0, limit))
+        tests.append(
+            {t.endedAt, t.length, t.answered, t.correct, t.rate, t.endedEarly, t.id, t.mock});
+    return tests;
+}
+
+std::optional<FinishedTest> HistoryStore::test(qint64 id) {
+    collect();
+    for (const HistoryDatabase::Job& job : m_jobs) {
+        if (kUnwritten + job.seq == id && !job.entries.isEmpty() && !job.entries[0].drill)
+            return job.entries[0].test;
+    }
+    FinishedTest test;
+    if (HistoryDatabase* db = reader();
+        db && id < kUnwritten && db->readTest(id, &test).ok() && test.endedAt.isValid())
+        return test;
+    return std::nullopt;
 }
 
 void HistoryStore::collect() {

@@ -36,6 +36,8 @@ public:
         int correct = 0;
         double rate = 0.0;
         bool endedEarly = false;
+        qint64 id = 0; // for test(); of this run's unwritten tests too
+        bool mock = false;
     };
 
     enum class Problem {
@@ -84,6 +86,11 @@ public:
     QList<Test> recentTests();
     // The kept state of every question answered so far.
     QList<drill::QuestionState> questionStates();
+    // Tests older than `after` (none: from the newest), newest first, at most `limit`; this
+    // run's unwritten ones among them.
+    QList<Test> pastTests(const std::optional<Test>& after, int limit);
+    // A test of recentTests() or pastTests() with its answers; none where it is not known.
+    std::optional<FinishedTest> test(qint64 id);
 
     // What stands in the way, or what was done about a broken file; empty when all is well.
     QList<Status> problems() const;
@@ -110,6 +117,7 @@ private:
     void startWriter();
     void enqueue(HistoryDatabase::Job job);
     View view();
+    HistoryDatabase* reader(); // open, or none
     void collect();
     void report(const Status& status);
     void writerLoop();

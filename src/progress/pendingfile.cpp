@@ -45,7 +45,8 @@ QByteArray encode(const QList<HistoryDatabase::Entry>& entries) {
             text += "drill " + QByteArray::number(e.at) + ' ' + answerText(e.answer) + '\n';
             continue;
         }
-        text += "test " + QByteArray::number(e.test.endedAt.toMSecsSinceEpoch()) + ' ' +
+        text += (e.test.mock ? "mock " : "test ") +
+                QByteArray::number(e.test.endedAt.toMSecsSinceEpoch()) + ' ' +
                 QByteArray::number(e.test.length) + ' ' + (e.test.endedEarly ? "1" : "0");
         for (const AskedQuestion& q : e.test.questions)
             text += ' ' + answerText(q);
@@ -68,7 +69,8 @@ QList<HistoryDatabase::Entry> decode(const QByteArray& text) {
             e.at = words[1].toLongLong(&ok);
             if (ok && readAnswer(words[2], &e.answer))
                 entries.append(e);
-        } else if (words.size() >= 4 && words[0] == "test") {
+        } else if (words.size() >= 4 && (words[0] == "test" || words[0] == "mock")) {
+            e.test.mock = words[0] == "mock";
             e.test.endedAt = QDateTime::fromMSecsSinceEpoch(words[1].toLongLong(&ok), Qt::UTC);
             bool lengthOk = false;
             e.test.length = words[2].toInt(&lengthOk);

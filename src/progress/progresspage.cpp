@@ -3,6 +3,8 @@
 #include "content/questionbank.h"
 #include "progress/drill.h"
 #include "progress/historystore.h"
+#include "progress/mockexamview.h"
+#include "progress/reviewview.h"
 #include "progress/trendchart.h"
 #include "widgets/announcer.h"
 #include "widgets/answerkeys.h"
@@ -16,6 +18,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -48,10 +52,21 @@ QPushButton* link(QWidget* parent, const char* name, QRect geometry) {
 } // namespace
 
 ProgressPage::ProgressPage(QWidget* parent, HistoryStore& history, const QuestionBank& bank,
-                           const QStringList& chapterTitles, Guard guard)
+                           const QStringList& chapterTitles, Guard guard, Clock clock,
+                           RandomDraw::SeedSource seed)
     : Page(parent), m_history(history), m_bank(bank), m_chapterTitles(chapterTitles),
-      m_guard(std::move(guard)) {
+      m_guard(std::move(guard)), m_clock(std::move(clock)), m_seed(std::move(seed)) {
+    if (!m_clock)
+        m_clock = [] { return QDateTime::currentDateTimeUtc(); };
+    if (!m_seed)
+        m_seed = RandomDraw::clockSeed();
+    if (!m_guard)
+        m_guard = [](const std::function<void()>& step) { step(); };
     setObjectName(QStringLiteral("TabSheet5"));
+    // The summary and the drill; the mock exam and the review of a past test take its place.
+    m_overview = new QWidget(this);
+    m_overview->setObjectName(QStringLiteral("Overview"));
+    m_overview->resize(757, 427); // until the page control gives the page its size
     buildSummary();
     buildDrill();
     wire();
@@ -67,51 +82,70 @@ void ProgressPage::buildSummary() {
     const QColor text = palette().color(QPalette::WindowText);
 
     Heading = controls::headingBand(this, "Heading", {2, 4, 727, 17}, tr("Orvane: My Progress"));
-    new Label(this, "TrendCaption", {8, 27, 200, 12}, tr("Your recent tests:"), title, kNavy);
-    Chart = new TrendChart(this, {8, 42, 452, 112});
+    new Label(m_overview, "TrendCaption", {8, 27, 120, 12}, tr("Your recent tests:"), title, kNavy);
+    AverageLabel = new Label(m_overview, "AverageLabel", {130, 26, 330, 14}, QString(), plain, text,
+                             Label::Sizing::Fixed);
+    Chart = new TrendChart(m_overview, {8, 42, 452, 127});
     Chart->setFont(plain);
-    AverageLabel = new Label(this, "AverageLabel", {8, 157, 452, 13}, QString(), plain, text,
-                             Label::Sizing::Fixed);
-    ProblemLabel = new Label(this, "ProblemLabel", {8, 171, 721, 26}, QString(), plain, kMaroon,
-                             Label::Sizing::Fixed);
+    ProblemLabel = new Label(m_overview, "ProblemLabel", {8, 171, 721, 26}, QString(), plain,
+                             kMaroon, Label::Sizing::Fixed);
     ProblemLabel->setWordWrap(true);
     // A file set aside is told in every run until the learner says it has been read.
-    DismissLink = link(this, "DismissLink", {672, 157, 60, 14});
+    DismissLink = link(m_overview, "DismissLink", {672, 157, 60, 14});
     DismissLink->setText(tr("Dismiss"));
     DismissLink->setAccessibleName(tr("Dismiss the notice of the history set aside"));
     hideControl(DismissLink);
 
-    new Label(this, "ReviewCaption", {472, 27, 200, 12}, tr("Chapters to review:"), title, kNavy);
-    for (int i = 0; i < kChapterLinks; ++i) {
-        QPushButton* chapter = link(this, "", {468, 42 + 22 * i, 264, 20});
-        chapter->setObjectName(QStringLiteral("ChapterLink%1").arg(i + 1));
-        ChapterLinks.append(chapter);
-    }
-    NoChaptersLabel = new Label(this, "NoChaptersLabel", {472, 44, 260, 40},
+    new Label(m_overview, "ReviewCaption", {472, 27, 200, 12}, tr("Chapters to review:"), title,
+              kNavy);
+    // Every chapter with a question to drill, however many: the list scrolls.
+    ChapterList = new QScrollArea(m_overview);
+    ChapterList->setObjectName(QStringLiteral("ChapterList"));
+    ChapterList->setGeometry(466, 41, 266, 112);
+    ChapterList->setFrameShape(QFrame::NoFrame);
+    ChapterList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ChapterList->setFocusPolicy(Qt::NoFocus); // its links take the focus, one by one
+    auto* inner = new QWidget(ChapterList);
+    inner->setObjectName(QStringLiteral("ChapterListInner"));
+    ChapterList->setWidget(inner);
+    ChapterList->setWidgetResizable(false);
+    NoChaptersLabel = new Label(m_overview, "NoChaptersLabel", {472, 44, 260, 40},
                                 tr("No missed questions yet."), plain, text, Label::Sizing::Fixed);
     NoChaptersLabel->setWordWrap(true);
+    DueLabel = new Label(m_overview, "DueLabel", {472, 155, 196, 14}, QString(), title, kNavy,
+                         Label::Sizing::Fixed);
 }
 
 void ProgressPage::buildDrill() {
     const QFont title = controls::verdanaTitle();
-    controls::bevel(this, "DrillBevel", {8, 199, 721, 188});
-    DrillButton = button(this, "DrillButton", {16, 206, 120, 23}, tr("&Drill my mistakes"));
-    DrillCount = new Label(this, "DrillCount", {146, 211, 570, 13}, QString(), title, kNavy,
+    controls::bevel(m_overview, "DrillBevel", {8, 199, 721, 188});
+    DrillButton = button(m_overview, "DrillButton", {16, 206, 120, 23}, tr("&Drill my mistakes"));
+    DrillCount = new Label(m_overview, "DrillCount", {146, 211, 394, 13}, QString(), title, kNavy,
                            Label::Sizing::Fixed);
-    DrillQuestion = new Label(this, "DrillQuestion", {16, 236, 705, 30}, QString(),
+    DrillCount->setWordWrap(true);
+    MockButton = button(m_overview, "MockButton", {548, 206, 86, 23}, tr("&Mock exam"));
+    MockButton->setAccessibleDescription(
+        tr("20 questions from the whole bank in 30 minutes; 12 right answers pass"));
+    PastButton = button(m_overview, "PastButton", {640, 206, 82, 23}, tr("&Past tests"));
+    PastButton->setAccessibleDescription(tr("Shows any past test with its answers"));
+    Review = new ReviewView(this, m_history, m_bank);
+    Exam = new MockExamView(this, m_history, m_bank, m_seed, m_clock);
+    Review->hide();
+    Exam->hide();
+    DrillQuestion = new Label(m_overview, "DrillQuestion", {16, 236, 705, 30}, QString(),
                               controls::font(QStringLiteral("Trebuchet MS"), 11, true), kGreen,
                               Label::Sizing::Fixed);
     DrillQuestion->setWordWrap(true);
-    m_options = new QuestionOptions(this, QStringLiteral("DrillOption"), {22, 270, 699, 17}, 18,
-                                    QuestionBank::kOptions);
+    m_options = new QuestionOptions(m_overview, QStringLiteral("DrillOption"), {22, 270, 699, 17},
+                                    18, QuestionBank::kOptions);
     DrillOptions = m_options->buttons();
-    DrillSubmit = button(this, "DrillSubmit", {16, 352, 120, 23}, tr("Submit"));
-    DrillFeedback = new Label(this, "DrillFeedback", {146, 348, 446, 30}, QString(),
+    DrillSubmit = button(m_overview, "DrillSubmit", {16, 352, 120, 23}, tr("Submit"));
+    DrillFeedback = new Label(m_overview, "DrillFeedback", {146, 348, 446, 30}, QString(),
                               controls::font(QStringLiteral("Verdana"), 11, true), kGreen,
                               Label::Sizing::Fixed);
     DrillFeedback->setWordWrap(true);
-    AnswerLink = link(this, "AnswerLink", {600, 352, 120, 20});
-    TestLink = link(this, "TestLink", {16, 272, 360, 20});
+    AnswerLink = link(m_overview, "AnswerLink", {600, 352, 120, 20});
+    TestLink = link(m_overview, "TestLink", {16, 272, 360, 20});
     TestLink->setText(tr("Take a new test on the Test Yourself page"));
     TestLink->resize(TestLink->sizeHint().width(), TestLink->height());
 }
@@ -123,13 +157,21 @@ void ProgressPage::wire() {
     const auto guarded = [this](void (ProgressPage::*step)()) {
         return [this, step] { m_guard([this, step] { (this->*step)(); }); };
     };
-    for (int i = 0; i < kChapterLinks; ++i)
-        connect(ChapterLinks[i], &QPushButton::clicked, this,
-                [this, i] { emit chapterChosen(ChapterLinks[i]->property("chapter").toInt()); });
     connect(DrillButton, &QPushButton::clicked, this, guarded(&ProgressPage::startDrill));
     connect(DrillSubmit, &QPushButton::clicked, this, guarded(&ProgressPage::submit));
     connect(AnswerLink, &QPushButton::clicked, this, guarded(&ProgressPage::openAnswerPage));
     connect(TestLink, &QPushButton::clicked, this, &ProgressPage::testYourselfChosen);
+    connect(MockButton, &QPushButton::clicked, this, [this] {
+        showView(Exam);
+        m_guard([this] { Exam->start(); });
+    });
+    connect(PastButton, &QPushButton::clicked, this, [this] { openReview(0); });
+    connect(Chart, &TrendChart::testChosen, this, &ProgressPage::openReview);
+    connect(Chart, &TrendChart::currentChanged, this, &ProgressPage::announce);
+    connect(Review, &ReviewView::closed, this, [this] { showView(m_overview); });
+    connect(Exam, &MockExamView::closed, this, [this] { showView(m_overview); });
+    connect(Review, &ReviewView::answerPageChosen, this, &ProgressPage::answerPageChosen);
+    connect(Exam, &MockExamView::answerPageChosen, this, &ProgressPage::answerPageChosen);
     connect(DismissLink, &QPushButton::clicked, this, [this] {
         m_history.dismissNotices();
         refresh();
@@ -145,20 +187,43 @@ void ProgressPage::describeForScreenReaders() {
         tr("Keys: A to D or 1 to 4 choose an option, Enter submits and then goes on."));
     DrillQuestion->setAccessibleName(tr("Drill question"));
 
-    setTabOrder(Chart, ChapterLinks[0]);
-    for (int i = 1; i < kChapterLinks; ++i)
-        setTabOrder(ChapterLinks[i - 1], ChapterLinks[i]);
-    setTabOrder(ChapterLinks.last(), DrillButton);
+    // The chapter links are put between the chart and the drill as they are made.
+    setTabOrder(Chart, DrillButton);
     setTabOrder(DrillButton, DrillOptions[0]);
     for (int k = 1; k < 4; ++k)
         setTabOrder(DrillOptions[k - 1], DrillOptions[k]);
     setTabOrder(DrillOptions[3], TestLink);
     setTabOrder(TestLink, DrillSubmit);
     setTabOrder(DrillSubmit, AnswerLink);
+    setTabOrder(AnswerLink, MockButton);
+    setTabOrder(MockButton, PastButton);
 }
 
 void ProgressPage::openAnswerPage() {
     emit answerPageChosen(ChapterReview::practiceNumber(m_bank.QuestionText(m_record)));
+}
+
+void ProgressPage::resizeEvent(QResizeEvent* event) {
+    for (QWidget* view : {m_overview, static_cast<QWidget*>(Review), static_cast<QWidget*>(Exam)})
+        view->setGeometry(rect());
+    Page::resizeEvent(event);
+}
+
+void ProgressPage::showView(QWidget* view) {
+    for (QWidget* each : {m_overview, static_cast<QWidget*>(Review), static_cast<QWidget*>(Exam)}) {
+        if (each != view)
+            hideControl(each);
+    }
+    view->show();
+    if (view == m_overview) {
+        refresh();
+        DrillButton->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void ProgressPage::openReview(qint64 id) {
+    showView(Review);
+    m_guard([this, id] { Review->open(id); });
 }
 
 void ProgressPage::showEvent(QShowEvent* event) {
@@ -241,18 +306,21 @@ QString ProgressPage::describe(const HistoryStore::Status& status) {
 void ProgressPage::refresh() {
     const QList<HistoryStore::Test> tests = m_history.recentTests();
     Chart->setTests(tests);
-    const double average = TrendChart::average(tests);
-    const auto completed = qMin<qsizetype>(
-        TrendChart::kAverageOf,
-        std::count_if(tests.begin(), tests.end(), [](const auto& t) { return !t.endedEarly; }));
-    if (average < 0)
+    const TrendChart::Average average = TrendChart::average(tests);
+    if (average.tests == 0)
         AverageLabel->setCaption(tr("No test completed yet."));
-    else if (completed == 1)
-        AverageLabel->setCaption(tr("Your completed test: %1").arg(TrendChart::percent(average)));
+    else if (average.tests == 1)
+        AverageLabel->setCaption(tr("Last completed test: %1 of %2 right, %3")
+                                     .arg(average.right)
+                                     .arg(average.asked)
+                                     .arg(TrendChart::percent(average.rate())));
     else
-        AverageLabel->setCaption(tr("Average of your last %1 completed tests: %2")
-                                     .arg(completed)
-                                     .arg(TrendChart::percent(average)));
+        AverageLabel->setCaption(tr("Last %1 completed tests: %2 of %3 right, %4")
+                                     .arg(average.tests)
+                                     .arg(average.right)
+                                     .arg(average.asked)
+                                     .arg(TrendChart::percent(average.rate())));
+    AverageLabel->setAccessibleName(AverageLabel->text());
     QStringList problems;
     for (const HistoryStore::Status& status : m_history.problems())
         problems << describe(status);
@@ -268,29 +336,75 @@ void ProgressPage::refresh() {
         hideControl(DismissLink);
 
     const QList<drill::QuestionState> states = m_history.questionStates();
-    const QList<ChapterReview::Chapter> chapters =
-        m_review.mostMissed(states, m_bank, kChapterLinks);
-    for (int i = 0; i < kChapterLinks; ++i) {
+    showChapters(
+        m_review.toReview(states, m_bank),
+        std::any_of(states.begin(), states.end(), [](const auto& s) { return s.misses > 0; }));
+    const auto due = std::count_if(states.begin(), states.end(),
+                                   [this](const auto& s) { return drill::checkDue(s, now()); });
+    DueLabel->setCaption(tr("Due for a check today: %1").arg(due));
+    if (m_drill == Drill::Idle)
+        showWaiting();
+}
+
+qint64 ProgressPage::now() const {
+    return m_clock().toMSecsSinceEpoch();
+}
+
+QString ProgressPage::fitChapter(const QFontMetrics& metrics, int width, int chapter,
+                                 const QString& title, int questions) {
+    const auto text = [&](const QString& shown) {
+        return questions == 1
+                   ? tr("%1. %2 (1 to drill)").arg(QString::number(chapter), shown)
+                   : tr("%1. %2 (%3 to drill)")
+                         .arg(QString::number(chapter), shown, QString::number(questions));
+    };
+    QStringList words = title.split(u' ', Qt::SkipEmptyParts);
+    QString shown = words.join(u' ');
+    while (metrics.horizontalAdvance(text(shown)) > width && words.size() > 1) {
+        words.removeLast();
+        shown = words.join(u' ') + QChar(0x2026);
+    }
+    return text(shown);
+}
+
+void ProgressPage::showChapters(const QList<ChapterReview::Chapter>& chapters, bool missedAny) {
+    QWidget* inner = ChapterList->widget();
+    const int rowHeight = 22;
+    const int width = ChapterList->width() - ChapterList->verticalScrollBar()->sizeHint().width();
+    while (ChapterLinks.size() < chapters.size()) {
+        const int i = int(ChapterLinks.size());
+        QPushButton* chapterLink = link(inner, "", {0, i * rowHeight, width, 20});
+        chapterLink->setObjectName(QStringLiteral("ChapterLink%1").arg(i + 1));
+        connect(chapterLink, &QPushButton::clicked, this, [this, chapterLink] {
+            emit chapterChosen(chapterLink->property("chapter").toInt());
+        });
+        chapterLink->setAccessibleDescription(tr("Opens the chapter in the Study Guide"));
+        setTabOrder(i == 0 ? static_cast<QWidget*>(Chart) : ChapterLinks.last(), chapterLink);
+        setTabOrder(chapterLink, DrillButton);
+        ChapterLinks.append(chapterLink);
+    }
+    inner->resize(width, int(chapters.size()) * rowHeight);
+    for (int i = 0; i < ChapterLinks.size(); ++i) {
         QPushButton* chapterLink = ChapterLinks[i];
         if (i >= chapters.size()) {
             hideControl(chapterLink);
             continue;
         }
         const ChapterReview::Chapter& c = chapters[i];
-        const QString full = tr("%1. %2 (%3 missed)")
-                                 .arg(c.chapter)
-                                 .arg(m_chapterTitles.value(c.chapter - 1).trimmed())
-                                 .arg(c.misses);
+        const QString title = m_chapterTitles.value(c.chapter - 1).trimmed();
+        const QString full =
+            fitChapter(chapterLink->fontMetrics(), INT_MAX, c.chapter, title, c.questions);
         chapterLink->setProperty("chapter", c.chapter);
-        chapterLink->setText(
-            chapterLink->fontMetrics().elidedText(full, Qt::ElideMiddle, chapterLink->width() - 8));
+        chapterLink->setText(fitChapter(chapterLink->fontMetrics(), chapterLink->width() - 8,
+                                        c.chapter, title, c.questions));
+        chapterLink->setToolTip(full);
         chapterLink->setAccessibleName(tr("Chapter %1").arg(full));
-        chapterLink->setAccessibleDescription(tr("Opens the chapter in the Study Guide"));
         chapterLink->show();
     }
+    ChapterList->setVisible(!chapters.isEmpty());
     NoChaptersLabel->setVisible(chapters.isEmpty());
-    if (m_drill == Drill::Idle)
-        showWaiting();
+    NoChaptersLabel->setCaption(missedAny ? tr("None: nothing is left to drill.")
+                                          : tr("No missed questions yet."));
 }
 
 void ProgressPage::setOptionsShown(bool shown) {
@@ -306,7 +420,9 @@ void ProgressPage::setOptionsShown(bool shown) {
 void ProgressPage::showWaiting() {
     m_drill = Drill::Idle;
     const QList<drill::QuestionState> states = m_history.questionStates();
-    const int waiting = int(drill::queue(states).size());
+    const int waiting = int(drill::queue(states, now()).size());
+    const auto due = std::count_if(states.begin(), states.end(),
+                                   [this](const auto& s) { return drill::checkDue(s, now()); });
     setOptionsShown(false);
     hideControl(DrillSubmit);
     hideControl(AnswerLink);
@@ -324,11 +440,18 @@ void ProgressPage::showWaiting() {
         TestLink->show();
     } else {
         hideControl(TestLink);
-        DrillCount->setCaption(waiting == 1 ? tr("1 missed question to drill.")
-                                            : tr("%1 missed questions to drill.").arg(waiting));
+        const qsizetype missed = waiting - due;
+        QString count = missed == 0   ? QString()
+                        : missed == 1 ? tr("1 missed question to drill.")
+                                      : tr("%1 missed questions to drill.").arg(missed);
+        if (due > 0)
+            count += (count.isEmpty() ? QString() : QStringLiteral(" ")) +
+                     (due == 1 ? tr("1 check due today.") : tr("%1 checks due today.").arg(due));
+        DrillCount->setCaption(count);
         DrillQuestion->setCaption(
             tr("Press \"Drill my mistakes\" to answer them again, one at a time. A question leaves "
-               "the drill once you answer it right twice in a row."));
+               "the drill once you answer it right twice in a row, and comes back for a check "
+               "3, 10 and 30 days later."));
     }
 }
 
@@ -340,7 +463,8 @@ void ProgressPage::startDrill() {
 // The first question of the drill's order not asked in this round; when every one has been,
 // a new round begins.
 void ProgressPage::askNext() {
-    const QList<int> queue = drill::queue(m_history.questionStates());
+    const QList<drill::QuestionState> states = m_history.questionStates();
+    const QList<int> queue = drill::queue(states, now());
     if (queue.isEmpty()) {
         showWaiting();
         announce(DrillCount->text() + u' ' + DrillQuestion->text() + u' ' + TestLink->text());
@@ -362,8 +486,18 @@ void ProgressPage::askNext() {
     hideControl(TestLink);
     hideControl(AnswerLink);
     DrillButton->setEnabled(true);
-    DrillCount->setCaption(queue.size() == 1 ? tr("1 missed question left.")
-                                             : tr("%1 missed questions left.").arg(queue.size()));
+    const auto state = std::find_if(states.begin(), states.end(),
+                                    [this](const auto& s) { return s.record == m_record; });
+    const bool check = state != states.end() && drill::checkDue(*state, now());
+    if (check)
+        DrillCount->setCaption(
+            queue.size() == 1
+                ? tr("A check of a question you mastered. 1 question left.")
+                : tr("A check of a question you mastered. %1 questions left.").arg(queue.size()));
+    else
+        DrillCount->setCaption(queue.size() == 1
+                                   ? tr("1 missed question left.")
+                                   : tr("%1 missed questions left.").arg(queue.size()));
     const Question question = m_bank.question(m_record);
     DrillQuestion->setCaption(question.text);
     m_options->show(question);
@@ -396,7 +530,14 @@ void ProgressPage::submit() {
     }
     const Question question = m_bank.question(m_record);
     const int key = question.key;
-    m_history.recordDrillAnswer({m_record, given, key}, QDateTime::currentDateTimeUtc());
+    const QList<drill::QuestionState> before = m_history.questionStates();
+    const auto found = std::find_if(before.begin(), before.end(),
+                                    [this](const auto& s) { return s.record == m_record; });
+    drill::QuestionState state = found != before.end() ? *found : drill::QuestionState{};
+    const bool wasCheck = drill::checkDue(state, now());
+    const QDateTime at = m_clock();
+    drill::apply(state, {m_record, given, key}, at.toMSecsSinceEpoch(), 0);
+    m_history.recordDrillAnswer({m_record, given, key}, at);
     m_drill = Drill::Answered;
     const bool right = given == key;
     QPalette colour = DrillFeedback->palette();
@@ -404,7 +545,7 @@ void ProgressPage::submit() {
     DrillFeedback->setPalette(colour);
     DrillFeedback->setCaption(
         right
-            ? tr("Correct")
+            ? tr("Correct.") + u' ' + progressOf(state, wasCheck)
             : tr("The answer is %1: %2").arg(Question::letter(key)).arg(question.plainOption(key)));
     DrillSubmit->setFocus(Qt::OtherFocusReason);
     for (QRadioButton* option : DrillOptions)
@@ -414,13 +555,33 @@ void ProgressPage::submit() {
     AnswerLink->resize(AnswerLink->sizeHint().width(), AnswerLink->height());
     AnswerLink->setAccessibleName(tr("Answer page of practice question %1").arg(practice));
     AnswerLink->show();
-    DrillSubmit->setText(tr("Next question"));
+    const bool last = drill::queue(m_history.questionStates(), now()).isEmpty();
+    DrillSubmit->setText(last ? tr("Nothing left to drill") : tr("Next question"));
     // The choice was spoken as it was made; the verdict is what is new.
     announce(DrillFeedback->text());
     refresh(); // the chapters missed, and any fault the answer met
 }
 
+// What a right answer did for the question: one more to go, out of the drill, or a check passed.
+QString ProgressPage::progressOf(const drill::QuestionState& after, bool wasCheck) {
+    if (wasCheck)
+        return after.dueAt ? tr("Still known: the next check is in %1 days.")
+                                 .arg(drill::kCheckDays[after.checks])
+                           : tr("Still known after its last check.");
+    if (after.misses == 0)
+        return QString();
+    if (after.rightRun == 1)
+        return tr("Right once; once more to master it.");
+    if (after.rightRun == drill::kRightInARowToLeave)
+        return tr("Mastered: it leaves the drill.");
+    return QString();
+}
+
 bool ProgressPage::answerKey(QKeyEvent* event) {
+    if (Exam->isVisible())
+        return Exam->answerKey(event);
+    if (Review->isVisible())
+        return false; // a drill left under way is out of sight, and takes no key
     const int option = answerkeys::read(event);
     if (m_drill == Drill::Idle || option == 0)
         return false;

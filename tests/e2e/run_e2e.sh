@@ -238,6 +238,24 @@ if [ "${3:-}" = --inside ]; then
     [ "$(history_query "select count(*) from test")" -eq 1 ] || fail "the drill was recorded as a test"
     log "one of $missed missed question(s) drilled by keyboard, with feedback"
   fi
+
+  # A mock exam by keyboard to its result, then a past test reviewed; result.html stays as it is.
+  [ "$missed" -eq 0 ] && xdotool key ctrl+Tab ctrl+Tab
+  report_before=$(md5sum <"$E2E_REPORT")
+  xdotool key alt+m
+  sleep 0.5
+  for _ in $(seq 20); do xdotool key a Return; sleep 0.1; done
+  sleep 0.5
+  import -silent -window root -crop "${client_w}x$client_h+$origin_x+$origin_y" +repage window-mock.png
+  [ "$(history_query "select count(*) from test where kind = 'mock' and answered = 20")" -eq 1 ] ||
+    fail "the mock exam is not in the history (screenshot window-mock.png)"
+  [ "$(md5sum <"$E2E_REPORT")" = "$report_before" ] || fail "the mock exam changed $E2E_REPORT"
+  xdotool key Return alt+p # back to My Progress, then the past tests
+  sleep 0.5
+  import -silent -window root -crop "${client_w}x$client_h+$origin_x+$origin_y" +repage window-review.png
+  shown=$(compare -metric AE window-mock.png window-review.png null: 2>&1 || true)
+  [ "${shown%% *}" -gt 1000 ] || fail "no review of the past tests (screenshot window-review.png)"
+  log "a mock exam taken and a past test reviewed by keyboard; $E2E_REPORT unchanged"
   exit 0
 fi
 

@@ -7,8 +7,8 @@ class TestChapterReview : public QObject {
     Q_OBJECT
 private slots:
     void builtInTableCoversEveryBankQuestion();
-    void mostMissed_data();
-    void mostMissed();
+    void toReview_data();
+    void toReview();
 };
 
 // The table built in is the guide's own; each question of the bank finds its chapters by the
@@ -27,32 +27,34 @@ void TestChapterReview::builtInTableCoversEveryBankQuestion() {
     }
 }
 
-void TestChapterReview::mostMissed_data() {
-    QTest::addColumn<QList<int>>("missedRecords");
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<QList<int>>("chapters"); // chapter, misses, chapter, misses, ...
-    // Records 1 and 2 are practice questions 1 and 2; 3 is question 3 (table below).
-    QTest::newRow("none") << QList<int>{} << 5 << QList<int>{};
-    QTest::newRow("one question, both its chapters")
-        << QList<int>{3} << 5 << QList<int>{2, 1, 7, 1};
-    QTest::newRow("most missed first, ties by number")
-        << QList<int>{1, 3, 2, 1} << 5 << QList<int>{2, 4, 7, 1};
-    QTest::newRow("limit") << QList<int>{3, 2} << 1 << QList<int>{2, 2};
+// Answers in the order given: "3-" a miss of record 3, "3+" a right answer.
+void TestChapterReview::toReview_data() {
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QList<int>>("chapters"); // chapter, questions to drill, chapter, ...
+    // Records 1 and 2 are practice questions 1 and 2 (chapter 2); 3 is question 3 (7 and 2).
+    QTest::newRow("none") << "" << QList<int>{};
+    QTest::newRow("one question, both its chapters") << "3-" << QList<int>{2, 1, 7, 1};
+    QTest::newRow("most to drill first, ties by number") << "1- 3- 2-" << QList<int>{2, 3, 7, 1};
+    QTest::newRow("a question counts once however often missed")
+        << "3- 3- 3-" << QList<int>{2, 1, 7, 1};
+    QTest::newRow("a wrong drill answer does not count twice") << "1- 1+ 1-" << QList<int>{2, 1};
+    QTest::newRow("misses drilled away remove a chapter") << "3- 1- 3+ 3+" << QList<int>{2, 1};
+    QTest::newRow("right once is not yet away") << "3- 3+" << QList<int>{2, 1, 7, 1};
+    QTest::newRow("all drilled away") << "1- 1+ 1+" << QList<int>{};
 }
 
-void TestChapterReview::mostMissed() {
-    QFETCH(QList<int>, missedRecords);
-    QFETCH(int, limit);
+void TestChapterReview::toReview() {
+    QFETCH(QString, answers);
     QFETCH(QList<int>, chapters);
     const ChapterReview review =
         ChapterReview::parse(QStringLiteral("# comment\n1\t2\n2\t2\n3\t7 2\n"));
-    QList<Attempt> attempts{{{3, 1, 1}, 0, false}}; // a right answer counts for nothing
-    for (int record : missedRecords)
-        attempts.append({{record, 0, 1}, 0, false});
+    QList<Attempt> attempts;
+    for (const QString& word : answers.split(u' ', Qt::SkipEmptyParts))
+        attempts.append({{word.chopped(1).toInt(), word.endsWith(u'+') ? 1 : 2, 1}, 0, true});
     QList<int> got;
     for (const ChapterReview::Chapter& c :
-         review.mostMissed(drill::replay(attempts), QuestionBank::builtIn(), limit))
-        got << c.chapter << c.misses;
+         review.toReview(drill::replay(attempts), QuestionBank::builtIn()))
+        got << c.chapter << c.questions;
     QCOMPARE(got, chapters);
 }
 

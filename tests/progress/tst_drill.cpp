@@ -20,6 +20,8 @@ class TestDrill : public QObject {
 private slots:
     void queue_data();
     void queue();
+    void spacedChecks_data();
+    void spacedChecks();
 };
 
 void TestDrill::queue_data() {
@@ -46,6 +48,56 @@ void TestDrill::queue() {
     QFETCH(QString, history);
     QFETCH(QList<int>, expected);
     QCOMPARE(drill::queue(attempts(history)), expected);
+}
+
+// Times in days from a Monday afternoon: a check falls due at the start of its day.
+static qint64 onDay(qint64 day) {
+    return QDate(2026, 3, 2).addDays(day).startOfDay().addSecs(15 * 3600).toMSecsSinceEpoch();
+}
+
+void TestDrill::spacedChecks_data() {
+    QTest::addColumn<QString>("history"); // as above, times in days
+    QTest::addColumn<int>("today");
+    QTest::addColumn<QList<int>>("expected");
+    QTest::addColumn<int>("dueDay"); // of record 3; -1 for none
+    QTest::addColumn<int>("checks");
+    const QString left = "3:1/2@0 3:2/2@0d 3:2/2@1d"; // out of the drill on day 1
+    QTest::newRow("not due before the third day") << left << 3 << QList<int>{} << 4 << 0;
+    QTest::newRow("due from the start of that day") << left << 4 << QList<int>{3} << 4 << 0;
+    QTest::newRow("a right answer before the day is no check")
+        << left + " 3:2/2@2" << 4 << QList<int>{3} << 4 << 0;
+    QTest::newRow("passed: next in 10 days") << left + " 3:2/2@5d" << 5 << QList<int>{} << 15 << 1;
+    QTest::newRow("then in 30 days")
+        << left + " 3:2/2@5d 3:2/2@15d" << 15 << QList<int>{} << 45 << 2;
+    QTest::newRow("three passed: no more checks")
+        << left + " 3:2/2@5d 3:2/2@15d 3:2/2@50" << 400 << QList<int>{} << -1 << 3;
+    QTest::newRow("a miss at a check returns it to the drill")
+        << left + " 3:1/2@5d" << 5 << QList<int>{3} << -1 << 0;
+    QTest::newRow("and it leaves again with a new schedule")
+        << left + " 3:1/2@5d 3:2/2@6d 3:2/2@7d" << 9 << QList<int>{} << 10 << 0;
+    QTest::newRow("due checks come before the drill")
+        << left + " 4:1/2@0 4:1/2@0" << 4 << QList<int>{3, 4} << 4 << 0;
+}
+
+void TestDrill::spacedChecks() {
+    QFETCH(QString, history);
+    QFETCH(int, today);
+    QFETCH(QList<int>, expected);
+    QFETCH(int, dueDay);
+    QFETCH(int, checks);
+    QList<Attempt> list = attempts(history);
+    for (Attempt& a : list)
+        a.at = onDay(a.at);
+    const qint64 now = QDate(2026, 3, 2).addDays(today).startOfDay().toMSecsSinceEpoch() + 1;
+    QCOMPARE(drill::queue(list, now), expected);
+    for (const drill::QuestionState& s : drill::replay(list)) {
+        if (s.record != 3)
+            continue;
+        QCOMPARE(s.dueAt.value_or(-1),
+                 dueDay < 0 ? -1
+                            : QDate(2026, 3, 2).addDays(dueDay).startOfDay().toMSecsSinceEpoch());
+        QCOMPARE(s.checks, checks);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDrill)

@@ -95,7 +95,8 @@ private slots:
     void init() { problems.clear(); }
     void keptStateMatchesARecount_data();
     void keptStateMatchesARecount();
-    void versionOneFileIsMigratedKeepingEveryRow();
+    void earlierFileIsMigratedKeepingEveryRow_data();
+    void earlierFileIsMigratedKeepingEveryRow();
     void faults_data();
     void faults();
     void writeFailuresAreRetriedAndKeptForTheNextRun();
@@ -149,7 +150,14 @@ void TestHistoryStore::keptStateMatchesARecount() {
     QVERIFY(problems.isEmpty());
 }
 
-void TestHistoryStore::versionOneFileIsMigratedKeepingEveryRow() {
+void TestHistoryStore::earlierFileIsMigratedKeepingEveryRow_data() {
+    QTest::addColumn<int>("version");
+    QTest::newRow("version 1") << 1;
+    QTest::newRow("version 2") << 2;
+}
+
+void TestHistoryStore::earlierFileIsMigratedKeepingEveryRow() {
+    QFETCH(int, version);
     QTemporaryDir dir;
     const QString path = dir.filePath(HistoryStore::fileName());
     {
@@ -186,13 +194,35 @@ void TestHistoryStore::versionOneFileIsMigratedKeepingEveryRow() {
         }
         QVERIFY(v1.run("INSERT INTO answer (record, given, key, answered_at, kind) "
                        "VALUES (999, 1, 1, 1, 'drill')")); // hand-edited: kept, not counted
+        // As version 2 brought it up to date, with the kept state it wrote: no due dates.
+        if (version == 2) {
+            for (const char* step :
+                 {"ALTER TABLE test ADD COLUMN kind TEXT NOT NULL DEFAULT 'random'",
+                  "ALTER TABLE test ADD COLUMN first_answer INTEGER",
+                  "UPDATE test SET first_answer = (SELECT MIN(id) FROM answer WHERE test_id = "
+                  "test.id)",
+                  "DROP INDEX answer_record",
+                  "CREATE INDEX test_recent ON test(ended_early, ended_at)",
+                  "CREATE TABLE question_state (record INTEGER PRIMARY KEY, misses INTEGER NOT "
+                  "NULL, right_run INTEGER NOT NULL, last_at INTEGER NOT NULL, last_answer "
+                  "INTEGER NOT NULL, due_at INTEGER)",
+                  "INSERT INTO question_state SELECT record, SUM(given <> key), 0, "
+                  "MAX(answered_at), MAX(id), NULL FROM answer WHERE record <= 179 GROUP BY record",
+                  "CREATE TABLE session (id INTEGER PRIMARY KEY, boot TEXT NOT NULL, pid INTEGER "
+                  "NOT NULL, applied INTEGER NOT NULL DEFAULT 0)",
+                  "CREATE TABLE pending_applied (token TEXT PRIMARY KEY)",
+                  "CREATE TABLE notice (id INTEGER PRIMARY KEY, kind TEXT NOT NULL, tests INTEGER "
+                  "NOT NULL, place TEXT NOT NULL, dismissed INTEGER NOT NULL DEFAULT 0)",
+                  "PRAGMA user_version = 2"})
+                QVERIFY(v1.run(QLatin1String(step)));
+        }
     }
     HistoryStore store(dir.path(), warn());
     QVERIFY(store.hasCompletedTest());
     store.recordDrillAnswer({4, 1, 2}, QDateTime::fromMSecsSinceEpoch(99000));
     QVERIFY(store.waitForWrites(10000));
     Raw raw(path);
-    QCOMPARE(raw.one("PRAGMA user_version").toInt(), 2);
+    QCOMPARE(raw.one("PRAGMA user_version").toInt(), 3);
     QCOMPARE(raw.one("SELECT count(*) FROM test").toInt(), 30);
     QCOMPARE(raw.one("SELECT count(*) FROM answer").toInt(), 30 * 4 + 2);
     QCOMPARE(raw.one("SELECT count(*) FROM test WHERE first_answer IS NULL").toInt(), 0);
@@ -206,10 +236,21 @@ void TestHistoryStore::versionOneFileIsMigratedKeepingEveryRow() {
         return states;
     };
     QCOMPARE(unordered(store.questionStates()), unordered(drill::replay(answers)));
+    // Questions that had left the drill before the file was brought up to date have their check.
+    QVERIFY(raw.one("SELECT count(*) FROM question_state WHERE due_at IS NOT NULL").toInt() > 0);
     // The page's reads go by index, whatever the size of the history.
     QCOMPARE(raw.plan("SELECT id, ended_at, length, answered, correct, rate FROM test WHERE "
                       "ended_early = 0 ORDER BY ended_at DESC, id DESC LIMIT 15"),
              QStringLiteral("SEARCH test USING INDEX test_recent (ended_early=?)"));
+    QCOMPARE(raw.plan("SELECT kind FROM test WHERE ended_early = 1 AND ended_at <= 5 AND NOT "
+                      "(ended_at = 5 AND id >= 3) ORDER BY ended_at DESC, id DESC LIMIT 50"),
+             QStringLiteral("SEARCH test USING INDEX test_recent (ended_early=? AND ended_at<?)"));
+    QCOMPARE(raw.plan("SELECT record FROM answer WHERE id >= 3 AND id < 9 AND test_id = 2"),
+             QStringLiteral("SEARCH answer USING INTEGER PRIMARY KEY (rowid>? AND rowid<?)"));
+    // A past test reads back as it was written.
+    const std::optional<FinishedTest> second = store.test(2);
+    QVERIFY(second && second->questions.size() == 3);
+    QCOMPARE(second->questions[2], (AskedQuestion{7, 1, 2}));
     QVERIFY(problems.isEmpty());
 }
 
