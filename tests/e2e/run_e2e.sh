@@ -242,7 +242,7 @@ if [ "${3:-}" = --inside ]; then
   # A mock exam by keyboard to its result, then a past test reviewed; result.html stays as it is.
   [ "$missed" -eq 0 ] && xdotool key ctrl+Tab ctrl+Tab
   report_before=$(md5sum <"$E2E_REPORT")
-  xdotool key alt+m
+  xdotool key "${E2E_MOCK_KEY:-alt+m}"
   sleep 0.5
   for _ in $(seq 20); do xdotool key a Return; sleep 0.1; done
   sleep 0.5
@@ -250,7 +250,7 @@ if [ "${3:-}" = --inside ]; then
   [ "$(history_query "select count(*) from test where kind = 'mock' and answered = 20")" -eq 1 ] ||
     fail "the mock exam is not in the history (screenshot window-mock.png)"
   [ "$(md5sum <"$E2E_REPORT")" = "$report_before" ] || fail "the mock exam changed $E2E_REPORT"
-  xdotool key Return alt+p # back to My Progress, then the past tests
+  xdotool key Return "${E2E_PAST_KEY:-alt+p}" # back to My Progress, then the past tests
   sleep 0.5
   import -silent -window root -crop "${client_w}x$client_h+$origin_x+$origin_y" +repage window-review.png
   shown=$(compare -metric AE window-mock.png window-review.png null: 2>&1 || true)
@@ -446,6 +446,7 @@ cp -r "$work/study" "$work/answers" "$scratch"
 sed 's/#FF00FF/#00FFFF/; s/E2E chapter one/E2E chapitre un/' "$work/study/1.html" >"$scratch/fr/study/1.html"
 echo '<p>E2E réponse un</p>' >"$scratch/fr/answers/1.html"
 export LANGUAGE=fr E2E_TITLE='Orvane 1.3 (janv.-févr. 2003)' E2E_DRILL_KEY=alt+r
+export E2E_MOCK_KEY=alt+b E2E_PAST_KEY=alt+t
 export E2E_START=$scratch E2E_REPORT=$scratch/result.html E2E_CHAPTER_MARK='#00FFFF 1000'
 export XDG_DATA_HOME=$scratch/data E2E_HISTORY=$scratch/data/orvane/history.sqlite
 export E2E_BANK=$source/src/content/fr/question_bank.txt
