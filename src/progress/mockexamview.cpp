@@ -78,7 +78,14 @@ MockExamView::MockExamView(QWidget* parent, HistoryStore& history, const Questio
 // Closing the program mid-exam keeps what was answered.
 MockExamView::~MockExamView() {
     if (running())
-        m_history.recordTest(m_exam->endedEarly(m_clock()));
+        recordEarlyEnd();
+}
+
+// An exam left before its first answer taught nothing, and is not put on the chart.
+void MockExamView::recordEarlyEnd() {
+    const FinishedTest test = m_exam->endedEarly(m_clock());
+    if (!test.questions.isEmpty())
+        m_history.recordTest(test);
 }
 
 void MockExamView::setAsking(bool asking) {
@@ -184,7 +191,7 @@ void MockExamView::finish(bool timeUp) {
 void MockExamView::leave() {
     if (running()) {
         m_tick.stop();
-        m_history.recordTest(m_exam->endedEarly(m_clock()));
+        recordEarlyEnd();
         m_exam->finish();
     }
     emit closed();

@@ -55,6 +55,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void recordEarlyEnd();
     void next();
     void showQuestion();
     void finish(bool timeUp);

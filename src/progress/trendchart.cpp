@@ -205,9 +205,10 @@ void TrendChart::paintEvent(QPaintEvent*) {
         }
         p.setPen(text);
         const QRect column(bar.center().x() - 16, 0, 33, 0);
+        // The rate: right of asked ("112/160") would run into the next bar's; the screen
+        // reader's text for the bar says both.
         p.drawText(QRect(column.x(), bar.top() - smallLine - 1, column.width(), smallLine),
-                   Qt::AlignHCenter | Qt::AlignBottom,
-                   QStringLiteral("%1/%2").arg(test.correct).arg(test.answered));
+                   Qt::AlignHCenter | Qt::AlignBottom, QString::number(std::lround(test.rate)));
         // The day under each bar, the month under the first bar of a month.
         const QDate date = test.endedAt.toLocalTime().date();
         QString day = QString::number(date.day());
