@@ -68,8 +68,11 @@ void TrendChart::setTests(const QList<HistoryStore::Test>& tests) {
     m_tests = tests.mid(qMax(qsizetype(0), tests.size() - kMaxBars));
     m_average = average(tests);
     m_averageFrom = -1;
+    m_averageTo = int(m_tests.size()) - 1;
     for (int i = int(m_tests.size()) - 1, counted = 0; i >= 0 && counted < m_average.tests; --i) {
         if (!m_tests[i].endedEarly) {
+            if (counted == 0)
+                m_averageTo = i; // early ends after the last completed test are not in it
             m_averageFrom = i;
             ++counted;
         }
@@ -221,8 +224,7 @@ void TrendChart::paintEvent(QPaintEvent*) {
     if (m_average.tests > 0 && m_averageFrom >= 0) {
         p.setPen(QPen(controls::kRed, 1, Qt::DashLine));
         const int y = yOf(m_average.rate());
-        p.drawLine(barRect(m_averageFrom).left() - 2, y,
-                   barRect(int(m_tests.size()) - 1).right() + 2, y);
+        p.drawLine(barRect(m_averageFrom).left() - 2, y, barRect(m_averageTo).right() + 2, y);
     }
     paintLegend(p, QRect(plot.left(), height() - kLegendHeight - 2, width() - plot.left() - 4,
                          kLegendHeight));

@@ -56,5 +56,6 @@ private:
     QList<HistoryStore::Test> m_tests; // the bars, oldest first
     Average m_average;
     int m_averageFrom = -1; // the first bar the average covers
+    int m_averageTo = -1;   // and the last
     int m_current = -1;
 };
