@@ -178,23 +178,8 @@ void TForm1::showProgress() {
         this, *m_services.history, m_content.bank, m_content.chapters,
         [this](const std::function<void()>& step) { dispatch(step); }, {}, m_services.seed);
     PageControl1->addPage(TabSheet5, tr("My Progress"));
-    // As choosing the chapter in the Study Guide's list would: a new choice runs the handler
-    // through the list's change, the chapter already chosen runs it again.
-    connect(TabSheet5, &ProgressPage::chapterChosen, this, [this](int chapter) {
-        PageControl1->setCurrentPage(TabSheet2);
-        if (TabSheet2->ComboBox1->currentIndex() == chapter - 1)
-            dispatch(&TForm1::ComboBox1Change);
-        else
-            TabSheet2->ComboBox1->setCurrentIndex(chapter - 1);
-    });
-    connect(TabSheet5, &ProgressPage::answerPageChosen, this, [this](int practice) {
-        PageControl1->setCurrentPage(TabSheet1);
-        if (TabSheet1->ListBox1->currentRow() == practice - 1)
-            dispatch(&TForm1::ListBox1Click);
-        else
-            TabSheet1->ListBox1->setCurrentRow(practice - 1);
-        dispatch(&TForm1::BitBtn1Click);
-    });
+    connect(TabSheet5, &ProgressPage::chapterChosen, this, &TForm1::openChapter);
+    connect(TabSheet5, &ProgressPage::answerPageChosen, this, &TForm1::openAnswer);
     connect(TabSheet5, &ProgressPage::testYourselfChosen, this,
             [this] { PageControl1->setCurrentPage(TabSheet4); });
 }
@@ -207,23 +192,34 @@ void TForm1::makeFinder() {
         return view->readPage(path);
     };
     services.openChapter = [this](int chapter) {
-        PageControl1->setCurrentPage(TabSheet2);
-        if (TabSheet2->ComboBox1->currentIndex() == chapter - 1)
-            dispatch(&TForm1::ComboBox1Change);
-        else
-            TabSheet2->ComboBox1->setCurrentIndex(chapter - 1);
+        openChapter(chapter);
         return TabSheet2->WebBrowser1;
     };
     services.openAnswer = [this](int practice) {
-        PageControl1->setCurrentPage(TabSheet1);
-        if (TabSheet1->ListBox1->currentRow() == practice - 1)
-            dispatch(&TForm1::ListBox1Click);
-        else
-            TabSheet1->ListBox1->setCurrentRow(practice - 1);
-        dispatch(&TForm1::BitBtn1Click);
+        openAnswer(practice);
         return TabSheet1->WebBrowser2;
     };
     m_finder = new GuideFinder(this, PageControl1, m_content, std::move(services));
+}
+
+// As choosing the chapter in the Study Guide's list would: a new choice runs the handler
+// through the list's change, the chapter already chosen runs it again.
+void TForm1::openChapter(int chapter) {
+    PageControl1->setCurrentPage(TabSheet2);
+    if (TabSheet2->ComboBox1->currentIndex() == chapter - 1)
+        dispatch(&TForm1::ComboBox1Change);
+    else
+        TabSheet2->ComboBox1->setCurrentIndex(chapter - 1);
+}
+
+// As choosing the question in the Practice list and asking for its answer would.
+void TForm1::openAnswer(int practice) {
+    PageControl1->setCurrentPage(TabSheet1);
+    if (TabSheet1->ListBox1->currentRow() == practice - 1)
+        dispatch(&TForm1::ListBox1Click);
+    else
+        TabSheet1->ListBox1->setCurrentRow(practice - 1);
+    dispatch(&TForm1::BitBtn1Click);
 }
 
 void TForm1::dispatch(Handler handler) {

@@ -95,6 +95,8 @@ private:
     void recordTest(const FinishedTest& test);
     void showProgress();
     void makeFinder();
+    void openChapter(int chapter);
+    void openAnswer(int practice);
 
     Content m_content;
     FormServices m_services;

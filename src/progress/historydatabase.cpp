@@ -20,6 +20,20 @@
 
 namespace {
 
+// A question's kept state from the columns misses, right_run, last_at, last_answer, due_at and
+// checks, in that order from `first`.
+drill::QuestionState stateAt(const QSqlQuery& query, int first) {
+    drill::QuestionState s;
+    s.misses = query.value(first).toInt();
+    s.rightRun = query.value(first + 1).toInt();
+    s.lastAt = query.value(first + 2).toLongLong();
+    s.lastAnswer = query.value(first + 3).toLongLong();
+    if (!query.value(first + 4).isNull())
+        s.dueAt = query.value(first + 4).toLongLong();
+    s.checks = query.value(first + 5).toInt();
+    return s;
+}
+
 // SQLite's primary result codes.
 constexpr int kBusy = 5;
 constexpr int kLocked = 6;
@@ -525,15 +539,8 @@ HistoryDatabase::Result HistoryDatabase::writeAnswer(const AskedQuestion& answer
     if (!query.exec())
         return classify(query.lastError());
     drill::QuestionState state;
-    if (query.next()) {
-        state.misses = query.value(0).toInt();
-        state.rightRun = query.value(1).toInt();
-        state.lastAt = query.value(2).toLongLong();
-        state.lastAnswer = query.value(3).toLongLong();
-        if (!query.value(4).isNull())
-            state.dueAt = query.value(4).toLongLong();
-        state.checks = query.value(5).toInt();
-    }
+    if (query.next())
+        state = stateAt(query, 0);
     query.finish();
     drill::apply(state, answer, at, *id);
     return writeState(state);
@@ -672,15 +679,8 @@ HistoryDatabase::Result HistoryDatabase::read(qint64 session, Snapshot* out) {
         !r.ok())
         return end(r);
     while (query.next()) {
-        drill::QuestionState s;
+        drill::QuestionState s = stateAt(query, 1);
         s.record = query.value(0).toInt();
-        s.misses = query.value(1).toInt();
-        s.rightRun = query.value(2).toInt();
-        s.lastAt = query.value(3).toLongLong();
-        s.lastAnswer = query.value(4).toLongLong();
-        if (!query.value(5).isNull())
-            s.dueAt = query.value(5).toLongLong();
-        s.checks = query.value(6).toInt();
         if (s.record >= 1 && s.record <= 179)
             out->states.append(s);
     }

@@ -17,6 +17,18 @@
 
 namespace {
 
+// A test not yet in the file, as the file would list it.
+HistoryDatabase::TestRow unwrittenRow(const FinishedTest& test, qint64 id) {
+    return {test.endedAt,
+            test.length,
+            int(test.questions.size()),
+            test.correct(),
+            test.rate(),
+            test.endedEarly,
+            id,
+            test.mock};
+}
+
 using Code = HistoryDatabase::Code;
 using Problem = HistoryStore::Problem;
 
@@ -293,9 +305,7 @@ HistoryStore::View HistoryStore::view() {
                 continue;
             }
             const qint64 at = e.test.endedAt.toMSecsSinceEpoch();
-            tests.append({e.test.endedAt, e.test.length, int(e.test.questions.size()),
-                          e.test.correct(), e.test.rate(), e.test.endedEarly, kUnwritten + job.seq,
-                          e.test.mock});
+            tests.append(unwrittenRow(e.test, kUnwritten + job.seq));
             v.completedAny |= !e.test.endedEarly;
             for (const AskedQuestion& q : e.test.questions)
                 drill::apply(states[q.record], q, at, ++order);
@@ -310,11 +320,7 @@ HistoryStore::View HistoryStore::view() {
 }
 
 QList<HistoryStore::Test> HistoryStore::recentTests() {
-    QList<Test> tests;
-    for (const HistoryDatabase::TestRow& t : view().recent)
-        tests.append(
-            {t.endedAt, t.length, t.answered, t.correct, t.rate, t.endedEarly, t.id, t.mock});
-    return tests;
+    return view().recent;
 }
 
 QList<drill::QuestionState> HistoryStore::questionStates() {
@@ -342,18 +348,13 @@ QList<HistoryStore::Test> HistoryStore::pastTests(const std::optional<Test>& aft
             const qint64 at = e.test.endedAt.toMSecsSinceEpoch();
             if (e.drill || (after && (at > beforeAt || (at == beforeAt && id >= beforeId))))
                 continue;
-            rows.append({e.test.endedAt, e.test.length, int(e.test.questions.size()),
-                         e.test.correct(), e.test.rate(), e.test.endedEarly, id, e.test.mock});
+            rows.append(unwrittenRow(e.test, id));
         }
     }
     std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.endedAt != b.endedAt ? a.endedAt > b.endedAt : a.id > b.id;
     });
-    QList<Test> tests;
-    for (const auto& t : rows.mid(0, limit))
-        tests.append(
-            {t.endedAt, t.length, t.answered, t.correct, t.rate, t.endedEarly, t.id, t.mock});
-    return tests;
+    return rows.mid(0, limit);
 }
 
 std::optional<FinishedTest> HistoryStore::test(qint64 id) {
@@ -465,52 +466,49 @@ bool HistoryStore::setAside(HistoryDatabase& db, const QString& why, Status* sai
 
 // Opens the file for writing and makes it ready; false with the reason told. A file that is
 // not a usable history is set aside and a new one begun in its place.
+// The writer gives up on the file for this run, saying why where `why` is given.
+bool HistoryStore::stopWriting(std::optional<Status> why) {
+    if (why)
+        writerSays(*why, 0, true);
+    std::lock_guard lock(m_shared->mutex);
+    m_shared->gone = true;
+    return false;
+}
+
+// Whether the file went aside; the page is told, except of a damaged file, which is told once
+// its rows are salvaged.
+bool HistoryStore::setAsideAndTell(HistoryDatabase& db, const QString& why) {
+    Status said;
+    const bool moved = setAside(db, why, &said);
+    if (!moved || said.detail != QLatin1String("damaged"))
+        writerSays(said, 0, true);
+    return moved;
+}
+
 bool HistoryStore::writerOpen(HistoryDatabase& db) {
     for (int round = 0; round < 2; ++round) {
         const HistoryDatabase::Result files = HistoryDatabase::checkFiles(m_path);
         if (!files.ok()) {
-            writerSays(Status{files.code == Code::Link ? Problem::Link : Problem::NotOwn,
-                              files.detail,
-                              {},
-                              0},
-                       0, true);
-            std::lock_guard lock(m_shared->mutex);
-            m_shared->gone = true;
-            return false;
+            return stopWriting(Status{
+                files.code == Code::Link ? Problem::Link : Problem::NotOwn, files.detail, {}, 0});
         }
         HistoryDatabase::Result r = db.open(false, kBusyTimeoutMs);
         if (r.code == Code::NoDriver) {
-            writerSays(Status{Problem::NoDriver, {}, r.detail}, 0, true);
-            std::lock_guard lock(m_shared->mutex);
-            m_shared->gone = true;
-            return false;
+            return stopWriting(Status{Problem::NoDriver, {}, r.detail});
         }
         int version = 0;
         bool unclean = false;
         if (r.ok())
             r = db.inspect(&version);
         if (r.code == Code::NotADatabase || r.code == Code::Foreign || r.code == Code::Damaged) {
-            Status said;
-            const bool moved =
-                setAside(db,
-                         r.code == Code::Foreign   ? QStringLiteral("foreign")
-                         : r.code == Code::Damaged ? QStringLiteral("damaged")
-                                                   : QStringLiteral("not a database"),
-                         &said);
-            if (!moved || said.detail != QLatin1String("damaged")) // that one once salvaged
-                writerSays(said, 0, true);
-            if (!moved) {
-                std::lock_guard lock(m_shared->mutex);
-                m_shared->gone = true;
-                return false;
-            }
+            if (!setAsideAndTell(db, r.code == Code::Foreign   ? QStringLiteral("foreign")
+                                     : r.code == Code::Damaged ? QStringLiteral("damaged")
+                                                               : QStringLiteral("not a database")))
+                return stopWriting(std::nullopt);
             continue;
         }
         if (r.code == Code::Newer) {
-            writerSays(Status{Problem::Newer, m_path, {}, r.detail.toInt()}, 0, true);
-            std::lock_guard lock(m_shared->mutex);
-            m_shared->gone = true;
-            return false;
+            return stopWriting(Status{Problem::Newer, m_path, {}, r.detail.toInt()});
         }
         if (r.ok())
             r = db.prepare(version);
@@ -536,15 +534,8 @@ bool HistoryStore::writerOpen(HistoryDatabase& db) {
             r = db.quickCheck();
         m_checkNext = false;
         if (r.code == Code::Damaged) {
-            Status said;
-            const bool moved = setAside(db, QStringLiteral("damaged"), &said);
-            if (!moved || said.detail != QLatin1String("damaged")) // that one once salvaged
-                writerSays(said, 0, true);
-            if (!moved) {
-                std::lock_guard lock(m_shared->mutex);
-                m_shared->gone = true;
-                return false;
-            }
+            if (!setAsideAndTell(db, QStringLiteral("damaged")))
+                return stopWriting(std::nullopt);
             continue;
         }
         if (!r.ok()) {

@@ -29,16 +29,8 @@ public:
     static constexpr int kBusyTimeoutMs = 1000;
     static constexpr int kMaxRetryMs = 8000;
 
-    struct Test {
-        QDateTime endedAt;
-        int length = 0;
-        int answered = 0;
-        int correct = 0;
-        double rate = 0.0;
-        bool endedEarly = false;
-        qint64 id = 0; // for test(); of this run's unwritten tests too
-        bool mock = false;
-    };
+    // A test as the page lists it; `id` is also given to this run's unwritten tests.
+    using Test = HistoryDatabase::TestRow;
 
     enum class Problem {
         NoFolder, // data: the reason given by whoever chose the folder, maybe empty
@@ -124,6 +116,8 @@ private:
     bool writerOpen(HistoryDatabase& db);
     void writerSays(std::optional<Status> status, qint64 doneSeq = 0, bool fileProblem = false);
     bool setAside(HistoryDatabase& db, const QString& why, Status* said);
+    bool setAsideAndTell(HistoryDatabase& db, const QString& why);
+    bool stopWriting(std::optional<Status> why);
 
     QString m_path;
     std::function<void(const Status&)> m_warn;
